@@ -1,0 +1,5 @@
+#include "app/application.h"
+
+int main(int argc, char** argv) {
+    return RunTessivar(argc, argv);
+}

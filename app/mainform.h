@@ -1,0 +1,103 @@
+#pragma once
+// The main window: every function of the program is reached from here, and it
+// owns the state that the other windows read and write through Form1.
+
+#include <QMainWindow>
+#include <cstdint>
+#include <string>
+
+class LabeledEdit;
+class ListBox;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QStatusBar;
+
+namespace Ui {
+class TForm1;
+}
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kMinimumWidth = 640;
+    static constexpr int kMinimumHeight = 540;
+
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Shared state, CP932 texts.
+    std::string DirPath;
+    std::string CopyPath;
+    std::string RecentFile1, RecentFile2, RecentFile3, RecentFile4, RecentFile5;
+    std::string VersionText;
+    std::string LinkFileName;
+    std::string CopyList;
+    std::int32_t SearchLeft = 0;
+    std::int32_t SearchTop = 0;
+    std::int32_t MaskNo = 0;
+    std::string User1Name, User1Mask, User2Name, User2Mask;
+    std::string LinkFilter;
+
+    // Controls.
+    QFrame* Panel1;
+    LabeledEdit* LabeledEdit1;
+    QPushButton* BitBtn1;
+    LabeledEdit* LabeledEdit2;
+    QPushButton* BitBtn2;
+    QGroupBox* GroupBox1;
+    QPushButton* BitBtn3;
+    QPushButton* BitBtn4;
+    QPushButton* BitBtn5;
+    QPushButton* BitBtn6;
+    QPushButton* BitBtn7;
+    QLabel* Label1;
+    ListBox* ListBox1;
+    ListBox* ListBox2;
+    QStatusBar* StatusBar1;
+    QMenuBar* MainMenu1;
+    QMenu* N1;
+    QAction* DeskTop_set;
+    QAction* SendTo_set;
+    QAction* FileNone4;
+    QAction* MenuFile0;
+    QAction* MenuFile1;
+    QAction* MenuFile2;
+    QAction* MenuFile3;
+    QAction* MenuFile4;
+    QAction* FileNone3;
+    QAction* FileExit1;
+    QMenu* Setting;
+    QAction* User_op;
+    QMenu* Menu_help;
+    QAction* Menu_hp;
+    QAction* Menu_add;
+    QAction* non1;
+    QAction* Menu_ver;
+
+    void FormCreate();
+    void FormShow();
+    void FormCloseQuery(bool& canClose);
+
+public slots:
+    void BitBtn5Click();
+    void FileExit1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void bindControls();
+    void setFontsAndGlyphs();
+    void connectHandlers();
+
+    Ui::TForm1* m_ui;
+    bool m_shownOnce = false;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,86 @@
+#include "platform/filesystem.h"
+#include "platform/posix/hostfs.h"
+#include "platform/posix/pattern.h"
+#include "text/cp932_codec.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+using posix::EntryKind;
+
+struct Candidate {
+    std::u16string key; // the name folded, for the search order
+    std::string host;   // the name on the host
+    std::string name;   // the name in CP932
+};
+
+std::optional<FoundEntry> EntryAt(const std::string& host, std::string name) {
+    const EntryKind kind = posix::KindOf(host);
+    if (kind == EntryKind::Missing)
+        return std::nullopt;
+    return FoundEntry{std::move(name), kind == EntryKind::Folder};
+}
+
+// The names that match `pattern`, in the search order.
+std::vector<Candidate> Matches(const std::vector<std::string>& names, std::u16string_view pattern) {
+    std::vector<Candidate> matches;
+    for (const std::string& host : names) {
+        std::string name = text::Utf8ToCp932(host);
+        std::u16string key = posix::FoldedName(name);
+        if (posix::MatchesPattern(pattern, key))
+            matches.push_back({std::move(key), host, std::move(name)});
+    }
+    std::sort(matches.begin(), matches.end(), [](const Candidate& a, const Candidate& b) {
+        return a.key != b.key ? a.key < b.key : a.host < b.host;
+    });
+    return matches;
+}
+
+std::optional<FoundEntry> Search(ProgramPath folder) {
+    const std::u16string pattern = posix::FoldedPattern(folder.segments.back());
+    folder.segments.pop_back();
+    const auto host = posix::ResolveHost(folder);
+    const auto names = host ? posix::FolderEntries(*host) : std::nullopt;
+    if (!names)
+        return std::nullopt;
+    if (!folder.isDriveRoot()) {
+        for (const char* dots : {".", ".."}) {
+            if (posix::MatchesPattern(pattern, posix::FoldedName(dots)))
+                return FoundEntry{dots, true};
+        }
+    }
+    for (Candidate& match : Matches(*names, pattern)) {
+        if (auto entry = EntryAt(posix::JoinHost(*host, match.host), std::move(match.name)))
+            return entry;
+    }
+    return std::nullopt;
+}
+
+std::optional<FoundEntry> Lookup(const ProgramPath& path) {
+    const auto host = posix::ResolveHost(path);
+    if (!host)
+        return std::nullopt;
+    return EntryAt(*host, text::Utf8ToCp932(host->substr(host->rfind('/') + 1)));
+}
+
+} // namespace
+
+std::optional<FoundEntry> FindFirstEntry(std::string_view programPath) {
+    const auto path = posix::NormaliseHere(programPath);
+    if (!path || path->isDriveRoot())
+        return std::nullopt;
+    const std::span<const std::string> above(path->segments.data(), path->segments.size() - 1);
+    if (posix::AnyWildcard(above))
+        return std::nullopt;
+    return posix::HasWildcard(path->segments.back()) ? Search(*path) : Lookup(*path);
+}
+
+bool FileExists(std::string_view programPath) {
+    const auto entry = FindFirstEntry(programPath);
+    return entry && !entry->isFolder;
+}
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+// The bridge between the program's CP932 byte strings and Qt's QString.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace text {
+
+QString ToQString(std::string_view cp932);
+std::string FromQString(const QString& string);
+
+} // namespace text
