@@ -1,7 +1,7 @@
 #include "cp932names.h"
 #include "platform/drives.h"
 #include "platform/filesystem.h"
-#include "tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "platform/drives.h"
 #include "platform/filesystem.h"
-#include "tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "cp932names.h"
 #include "platform/namedmutex.h"
-#include "tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 #include "platform/drives.h"
 
@@ -28,9 +28,12 @@ std::string TempFolder::operator/(std::string_view relative) const {
     return m_path + '/' + std::string(relative);
 }
 
-std::string TempFolder::file(std::string_view relative) const {
+std::string TempFolder::file(std::string_view relative, std::string_view bytes) const {
     const std::string path = *this / relative;
-    std::ofstream(path, std::ios::binary).flush();
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush())
+        throw std::runtime_error("cannot write " + path);
     return path;
 }
 
