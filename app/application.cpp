@@ -53,8 +53,8 @@ bool TessivarApplication::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
-void CreateApplicationWindows() {
-    Form1 = new TForm1();
+void CreateApplicationWindows(const QStringList& arguments) {
+    Form1 = new TForm1(arguments);
     Form2 = new TForm2(Form1);
     User = new TUser(Form1);
     Form3 = new TForm3(Form1);

@@ -2,6 +2,7 @@
 // The entry routine and the application object.
 
 #include <QApplication>
+#include <QStringList>
 #include <string>
 
 inline constexpr char kApplicationTitle[] = "Tessivar";
@@ -14,8 +15,9 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Creates the four windows in order and sets Form1, Form2, User and Form3.
-void CreateApplicationWindows();
+// Creates the four windows in order and sets Form1, Form2, User and Form3;
+// the main window loads a link file named among `arguments`.
+void CreateApplicationWindows(const QStringList& arguments = QCoreApplication::arguments().mid(1));
 // Destroys them again, in reverse order.
 void DestroyApplicationWindows();
 

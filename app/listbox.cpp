@@ -2,6 +2,11 @@
 
 #include "text/qtext.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <algorithm>
+
 int LineListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
 }
@@ -61,6 +66,33 @@ void ListBox::setHorizontalExtent(int pixels) {
     updateItemSize();
 }
 
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    QListView::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
+        emit userSelected();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    const int before = itemIndex();
+    QListView::keyPressEvent(event);
+    if (itemIndex() != before)
+        emit userSelected();
+}
+
+bool ListBox::viewportEvent(QEvent* event) {
+    const bool handled = QListView::viewportEvent(event);
+    if (event->type() == QEvent::Resize)
+        updateItemSize();
+    return handled;
+}
+
+// Lines are as wide as the scrollable width, and at least as wide as the
+// list, so that a selected line is highlighted across the whole list.
 void ListBox::updateItemSize() {
-    m_model->setItemSize(QSize(m_extent, m_itemHeight));
+    const QSize size(std::max(m_extent, viewport()->width()), m_itemHeight);
+    if (size == m_itemSize)
+        return;
+    m_itemSize = size;
+    m_model->setItemSize(size);
+    doItemsLayout();
 }

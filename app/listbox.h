@@ -48,10 +48,21 @@ public:
     void setHorizontalExtent(int pixels);
     int horizontalExtent() const { return m_extent; }
 
+signals:
+    // The user pressed a line or moved the selection with the keys; setting
+    // the selection from code never emits it.
+    void userSelected();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
 private:
     void updateItemSize();
 
     LineListModel* m_model;
     int m_itemHeight = 15;
     int m_extent = 0;
+    QSize m_itemSize;
 };

@@ -2,8 +2,15 @@
 
 #include "app/fonts.h"
 #include "app/labelededit.h"
+#include "app/linkfile.h"
+#include "app/linkfilereader.h"
 #include "app/listbox.h"
 #include "app/settings.h"
+#include "dialogs/copentextdialog.h"
+#include "dialogs/filters.h"
+#include "platform/filesystem.h"
+#include "text/cp932.h"
+#include "text/cp932_codec.h"
 #include "text/qtext.h"
 #include "ui_mainform.h"
 
@@ -12,7 +19,8 @@
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::TForm1) {
+TForm1::TForm1(const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), m_ui(new Ui::TForm1), m_arguments(arguments) {
     m_ui->setupUi(this);
     bindControls();
     setFontsAndGlyphs();
@@ -75,7 +83,6 @@ void TForm1::bindControls() {
     ListBox2->hide();
 
     StatusBar1->setFixedHeight(24);
-    Label1->setText({});
 }
 
 void TForm1::setFontsAndGlyphs() {
@@ -102,8 +109,16 @@ void TForm1::setFontsAndGlyphs() {
 }
 
 void TForm1::connectHandlers() {
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TForm1::BitBtn5Click);
+    connect(BitBtn7, &QPushButton::clicked, this, &TForm1::BitBtn7Click);
     connect(FileExit1, &QAction::triggered, this, &TForm1::FileExit1Click);
+    connect(ListBox1, &ListBox::userSelected, this, &TForm1::ListBox1Click);
+    connect(MenuFile0, &QAction::triggered, this, &TForm1::MenuFile0Click);
+    connect(MenuFile1, &QAction::triggered, this, &TForm1::MenuFile1Click);
+    connect(MenuFile2, &QAction::triggered, this, &TForm1::MenuFile2Click);
+    connect(MenuFile3, &QAction::triggered, this, &TForm1::MenuFile3Click);
+    connect(MenuFile4, &QAction::triggered, this, &TForm1::MenuFile4Click);
 }
 
 void TForm1::FormCreate() {
@@ -114,8 +129,8 @@ void TForm1::FormCreate() {
     resize(settings.Width, settings.Height);
     DirPath = settings.DirPath;
     CopyPath = settings.CopyPath;
-    std::string* recent[] = {&RecentFile1, &RecentFile2, &RecentFile3, &RecentFile4, &RecentFile5};
-    for (int slot = 0; slot < 5; ++slot)
+    const RecentSlots recent = recentSlots();
+    for (std::size_t slot = 0; slot < recent.size(); ++slot)
         *recent[slot] = settings.RecentFiles[slot];
     MaskNo = settings.MaskNo;
     User1Name = settings.User1Name;
@@ -123,16 +138,137 @@ void TForm1::FormCreate() {
     User2Name = settings.User2Name;
     User2Mask = settings.User2Mask;
 
-    Label1->setText({});
+    BuildLinkFilter();
+    setLabel1({});
     VersionText = "1.08";
     setWindowTitle(QStringLiteral("Tessivar Ver") + text::ToQString(VersionText));
+    loadCommandLineFile();
 }
 
-void TForm1::FormShow() {}
+// The first argument that contains "\" (a plain byte search) is loaded; the
+// others are ignored. It does not become the current list's name.
+void TForm1::loadCommandLineFile() {
+    for (const QString& argument : m_arguments) {
+        const std::string path = platform::ProgramPathOfArgument(argument.toUtf8().toStdString());
+        if (text::Contains(path, "\\")) {
+            LabeledEdit1->setText(text::ToQString(path));
+            LoadLinkFile(path);
+            return;
+        }
+    }
+}
+
+void TForm1::FormShow() { showRecentFiles(); }
 
 void TForm1::FormCloseQuery(bool& canClose) {
     canClose = true;
 }
+
+void TForm1::LoadLinkFile(const std::string& path) {
+    if (!platform::FileExists(path))
+        return;
+    setLabel1({});
+    LabeledEdit1->setText(text::ToQString(path));
+    DirPath = FolderOf(path);
+    ListBox1->clear();
+    ListBox2->setLines(ReadLinkFile(path));
+    UpdateRecentFiles(path);
+    showLines(ListBox2->lines());
+    ListBox1->setItemIndex(0);
+}
+
+// Display lines with tabs expanded; the scrollable width is one and a half
+// times the widest line in the window's own font.
+void TForm1::showLines(const std::vector<std::string>& lines) {
+    if (!m_advances || m_advances->font() != font())
+        m_advances = std::make_unique<AdvanceCache>(font());
+    std::vector<std::string> display;
+    display.reserve(lines.size());
+    int widest = 0;
+    for (const std::string& line : lines) {
+        display.push_back(text::Contains(line, "\t") ? ExpandTabs(line, 8) : line);
+        widest = std::max(widest, m_advances->width(display.back()));
+    }
+    ListBox1->setLines(std::move(display));
+    ListBox1->setHorizontalExtent(static_cast<int>(widest * 1.5));
+}
+
+void TForm1::setLabel1(const std::string& text) {
+    Label1->setText(text::ToQString(text));
+    Label1->adjustSize();
+}
+
+RecentSlots TForm1::recentSlots() {
+    return {&RecentFile1, &RecentFile2, &RecentFile3, &RecentFile4, &RecentFile5};
+}
+
+QAction* TForm1::recentItem(int slot) const {
+    QAction* const items[] = {MenuFile0, MenuFile1, MenuFile2, MenuFile3, MenuFile4};
+    return items[slot];
+}
+
+void TForm1::UpdateRecentFiles(const std::string& path) {
+    EnterRecentFile(recentSlots(), path);
+    showRecentFiles();
+}
+
+// Items of used slots are shown with their captions; items of free slots stay
+// as they are, so an item once shown stays shown.
+void TForm1::showRecentFiles() {
+    const RecentSlots recent = recentSlots();
+    for (int slot = 0; slot < 5; ++slot) {
+        if (recent[slot]->empty())
+            continue;
+        recentItem(slot)->setVisible(true);
+        recentItem(slot)->setText(QStringLiteral("&%1 ").arg(slot + 1) +
+                                  text::ToQString(*recent[slot]));
+    }
+}
+
+void TForm1::openRecentFile(int slot) {
+    const std::string path = *recentSlots()[slot];
+    LoadLinkFile(path);
+    LinkFileName = path;
+}
+
+void TForm1::BuildLinkFilter() {
+    LinkFilter = ::BuildLinkFilter(User1Name, User1Mask, User2Name, User2Mask);
+}
+
+void TForm1::BitBtn1Click() {
+    COpenTextDialog dialog(this);
+    dialog.setFilter(LinkFilter);
+    dialog.setFilterIndex(MaskNo);
+    dialog.setFileName({});
+    dialog.setInitialDir(DirPath);
+    dialog.setDefaultExt("LNK");
+    dialog.setTitle(text::Utf8ToCp932("ﾘﾝｸﾌｧｲﾙ選択"));
+    LinkFileName.clear();
+    if (!dialog.Execute())
+        return;
+    const std::string chosen = dialog.FileName();
+    LoadLinkFile(chosen);
+    LinkFileName = chosen;
+    MaskNo = dialog.filterIndex();
+}
+
+void TForm1::ListBox1Click() {
+    const int index = ListBox1->itemIndex();
+    setLabel1(index < 0 ? std::string() : EntryLabel(ListBox1->line(index)));
+}
+
+void TForm1::BitBtn7Click() {
+    setLabel1({});
+    LabeledEdit1->clear();
+    LabeledEdit2->clear();
+    ListBox1->clear();
+}
+
+void TForm1::MenuFile0Click() { openRecentFile(0); }
+void TForm1::MenuFile1Click() { openRecentFile(1); }
+void TForm1::MenuFile2Click() { openRecentFile(2); }
+void TForm1::MenuFile3Click() { openRecentFile(3); }
+void TForm1::MenuFile4Click() { openRecentFile(4); }
 
 void TForm1::BitBtn5Click() {
     close();

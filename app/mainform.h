@@ -2,9 +2,16 @@
 // The main window: every function of the program is reached from here, and it
 // owns the state that the other windows read and write through Form1.
 
+#include "app/advancecache.h"
+#include "app/recentfiles.h"
+
 #include <QMainWindow>
+#include <QStringList>
+
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 class LabeledEdit;
 class ListBox;
@@ -27,7 +34,8 @@ public:
     static constexpr int kMinimumWidth = 640;
     static constexpr int kMinimumHeight = 540;
 
-    explicit TForm1(QWidget* parent = nullptr);
+    // `arguments`: the program's command-line arguments, without its name.
+    explicit TForm1(const QStringList& arguments = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Shared state, CP932 texts.
@@ -83,9 +91,23 @@ public:
     void FormShow();
     void FormCloseQuery(bool& canClose);
 
+    // Shows the link file at `path` (program form) in the lists; does nothing
+    // when no file is there.
+    void LoadLinkFile(const std::string& path);
+    void UpdateRecentFiles(const std::string& path);
+    void BuildLinkFilter();
+
 public slots:
+    void BitBtn1Click();
     void BitBtn5Click();
+    void BitBtn7Click();
     void FileExit1Click();
+    void ListBox1Click();
+    void MenuFile0Click();
+    void MenuFile1Click();
+    void MenuFile2Click();
+    void MenuFile3Click();
+    void MenuFile4Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -95,8 +117,17 @@ private:
     void bindControls();
     void setFontsAndGlyphs();
     void connectHandlers();
+    RecentSlots recentSlots();
+    QAction* recentItem(int slot) const;
+    void showRecentFiles();
+    void loadCommandLineFile();
+    void openRecentFile(int slot);
+    void showLines(const std::vector<std::string>& lines);
+    void setLabel1(const std::string& text);
 
     Ui::TForm1* m_ui;
+    QStringList m_arguments;
+    std::unique_ptr<AdvanceCache> m_advances;
     bool m_shownOnce = false;
 };
 

@@ -43,6 +43,8 @@ QMessageBox::ButtonRole ButtonRole(BoxButton button) {
 
 QMessageBox::Icon QtIcon(BoxIcon icon) {
     switch (icon) {
+    case BoxIcon::None:
+        return QMessageBox::NoIcon;
     case BoxIcon::Warning:
         return QMessageBox::Warning;
     case BoxIcon::Stop:

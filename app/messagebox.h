@@ -7,7 +7,7 @@
 
 class QWidget;
 
-enum class BoxIcon { Warning, Stop, Information, Question };
+enum class BoxIcon { None, Warning, Stop, Information, Question };
 enum class BoxButton { Ok, Cancel, Yes, No };
 
 enum class BoxPlace {

@@ -2,6 +2,8 @@
 // The values that the settings file keeps, with the defaults that hold when a
 // key is missing.
 
+#include "text/cp932_codec.h"
+
 #include <cstdint>
 #include <string>
 
@@ -14,10 +16,8 @@ struct Settings {
     std::string CopyPath = "C:\\";
     std::string RecentFiles[5];
     std::int32_t MaskNo = 1;
-    std::string User1Name = "\xD5\xB0\xBB\xDE"
-                            "1"; // ﾕｰｻﾞ1
+    std::string User1Name = text::Utf8ToCp932("ﾕｰｻﾞ1");
     std::string User1Mask = "*.*";
-    std::string User2Name = "\xD5\xB0\xBB\xDE"
-                            "2"; // ﾕｰｻﾞ2
+    std::string User2Name = text::Utf8ToCp932("ﾕｰｻﾞ2");
     std::string User2Mask = "*.*";
 };

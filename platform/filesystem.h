@@ -20,6 +20,11 @@ std::optional<std::string> HostPath(std::string_view programPath);
 // no drive holds it (Z: no longer "/") or the working folder is gone.
 std::string ProgramPathOf(std::string_view hostPath);
 
+// A path handed to the program by the host (command line, drop), UTF-8: an
+// absolute host path ("/home/a/x.lst") becomes its program form
+// ("Z:\home\a\x.lst"); anything else is taken as a program path already.
+std::string ProgramPathOfArgument(std::string_view argument);
+
 // The process's current folder, in the program's form.
 std::string CurrentFolder();
 

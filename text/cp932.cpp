@@ -7,6 +7,13 @@ std::size_t CharLength(std::string_view text, std::size_t pos) {
     return lead && pos + 1 < text.size() ? 2 : 1;
 }
 
+bool IsTrailPosition(std::string_view text, std::size_t pos) {
+    std::size_t start = 0;
+    while (start < pos)
+        start += CharLength(text, start);
+    return start != pos;
+}
+
 std::size_t FindPlain(std::string_view text, std::string_view what, std::size_t from) {
     return text.find(what, from);
 }

@@ -16,6 +16,9 @@ constexpr bool IsLeadByte(unsigned char byte) {
 // Length in bytes of the character that starts at `pos` (1 or 2).
 std::size_t CharLength(std::string_view text, std::size_t pos);
 
+// True when the byte at `pos` is the second byte of a double-byte character.
+bool IsTrailPosition(std::string_view text, std::size_t pos);
+
 // Plain byte search for the first occurrence, as the marker tests use it: a
 // trail byte may start the match.
 std::size_t FindPlain(std::string_view text, std::string_view what, std::size_t from = 0);

@@ -90,6 +90,11 @@ std::string ProgramPathOf(std::string_view hostPath) {
     return std::string{drive, ':', '\\'} + text::Utf8ToCp932(tail);
 }
 
+std::string ProgramPathOfArgument(std::string_view argument) {
+    return !argument.empty() && argument.front() == '/' ? ProgramPathOf(argument)
+                                                        : text::Utf8ToCp932(argument);
+}
+
 std::string CurrentFolder() {
     const auto cwd = posix::WorkingFolder();
     return cwd ? ProgramPathOf(*cwd) : std::string();

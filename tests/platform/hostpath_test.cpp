@@ -122,6 +122,14 @@ TEST_F(ProgramPathOfTest, MakesRelativePathsAbsolute) {
     EXPECT_EQ(ProgramPathOf("REL/../A.NC"), "C:\\NC\\A.NC");
 }
 
+TEST_F(ProgramPathOfTest, ArgumentsComeInInTheProgramsForm) {
+    EXPECT_EQ(ProgramPathOfArgument("/home/a/x.lst"), "Z:\\home\\a\\x.lst");
+    EXPECT_EQ(ProgramPathOfArgument(c / kSofutoUtf8), "C:\\" + kSofuto);
+    EXPECT_EQ(ProgramPathOfArgument("C:\\" + kSofutoUtf8 + "\\A.LST"), "C:\\" + kSofuto + "\\A.LST");
+    EXPECT_EQ(ProgramPathOfArgument("x.lst"), "x.lst"); // relative: as written
+    EXPECT_EQ(ProgramPathOfArgument(""), "");
+}
+
 TEST_F(ProgramPathOfTest, RoundTripsWithHostPath) {
     c.folder("NC/REL");
     c.folder(kSofutoUtf8);

@@ -30,6 +30,7 @@ std::string TempFolder::operator/(std::string_view relative) const {
 
 std::string TempFolder::file(std::string_view relative, std::string_view bytes) const {
     const std::string path = *this / relative;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream out(path, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out.flush())

@@ -19,8 +19,8 @@ public:
     const std::string& path() const { return m_path; }
     // The host path of `relative` (UTF-8) inside the folder.
     std::string operator/(std::string_view relative) const;
-    // Creates a file holding `bytes`, or a folder, at `relative`; returns its
-    // host path.
+    // Creates a file holding `bytes` (with its folders), or a folder, at
+    // `relative`; returns its host path.
     std::string file(std::string_view relative, std::string_view bytes = {}) const;
     std::string folder(std::string_view relative) const;
 

@@ -1,0 +1,54 @@
+#include "dialogs/filters.h"
+#include "text/cp932_codec.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using text::Utf8ToCp932;
+
+TEST(LinkFilter, DefaultsGiveTheSixEntries) {
+    const std::string filter = BuildLinkFilter(Utf8ToCp932("ﾕｰｻﾞ1"), "*.*", Utf8ToCp932("ﾕｰｻﾞ2"), "*.*");
+    EXPECT_EQ(filter, Utf8ToCp932("ﾘﾝｸﾌｧｲﾙ(*.LST;*.LNK)|*.LST;*.LNK|テキスト(*.txt)|*.TXT|"
+                                  "ﾕｰｻﾞ1(*.*)|*.*|ﾕｰｻﾞ2(*.*)|*.*|すべて表示(*.*)|*.*|拡張子無し    |"));
+    const auto entries = SplitFilter(filter);
+    ASSERT_EQ(entries.size(), 6u);
+    EXPECT_EQ(entries[0].pattern, "*.LST;*.LNK");
+    EXPECT_EQ(entries[2].description, Utf8ToCp932("ﾕｰｻﾞ1(*.*)"));
+    EXPECT_EQ(entries[5].description, Utf8ToCp932("拡張子無し    "));
+    EXPECT_EQ(entries[5].pattern, "");
+}
+
+TEST(LinkFilter, ChangedDefinitionsStandThirdAndFourth) {
+    const std::string filter =
+        BuildLinkFilter(Utf8ToCp932("ﾕｰｻﾞ定義1"), "*.nc1", Utf8ToCp932("ﾕｰｻﾞ定義2"), "*.NC");
+    EXPECT_EQ(filter, Utf8ToCp932("ﾘﾝｸﾌｧｲﾙ(*.LST;*.LNK)|*.LST;*.LNK|テキスト(*.txt)|*.TXT|"
+                                  "ﾕｰｻﾞ定義1(*.nc1)|*.nc1|ﾕｰｻﾞ定義2(*.NC)|*.NC|すべて表示(*.*)|*.*|"
+                                  "拡張子無し    |"));
+}
+
+TEST(LinkFilter, ABarInANameShiftsTheLaterPairs) {
+    const auto entries = SplitFilter(BuildLinkFilter("a|b", "*.x", "c", "*.y"));
+    ASSERT_EQ(entries.size(), 6u);
+    EXPECT_EQ(entries[2].description, "a");
+    EXPECT_EQ(entries[2].pattern, "b(*.x)");
+    EXPECT_EQ(entries[3].description, "*.x");
+    EXPECT_EQ(entries[3].pattern, "c(*.y)");
+    EXPECT_EQ(entries[5].description, "*.*");
+    EXPECT_EQ(entries[5].pattern, Utf8ToCp932("拡張子無し    "));
+}
+
+TEST(LinkFilter, ATrailBarDoesNotSplit) {
+    // "ポ" is 0x83 0x7C: its trail byte is "|".
+    const std::string po = "\x83\x7C";
+    const auto entries = SplitFilter(po + "(*.A)|*.A|" + po + "|*.B|");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].description, po + "(*.A)");
+    EXPECT_EQ(entries[1].description, po);
+    EXPECT_EQ(entries[1].pattern, "*.B");
+    EXPECT_TRUE(SplitFilter("").empty());
+    ASSERT_EQ(SplitFilter("only").size(), 1u);
+    EXPECT_EQ(SplitFilter("only")[0].pattern, "");
+}
+
+} // namespace
