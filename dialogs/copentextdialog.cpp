@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
@@ -33,10 +34,6 @@ std::string HostString(const QString& hostPath) {
     return QFile::encodeName(hostPath).toStdString();
 }
 
-bool IsAsciiLetter(QChar c) {
-    return c.unicode() < 0x80 && c.isLetter();
-}
-
 // One pattern as Qt's file model matches it the way the target file systems
 // do: letters in either case, "*.*" every name. Characters that Qt's filter
 // syntax cannot carry (a space separates patterns there) match any character.
@@ -45,10 +42,10 @@ QString QtPattern(const QString& pattern) {
         return QStringLiteral("*");
     QString result;
     for (const QChar c : pattern) {
-        if (IsAsciiLetter(c)) {
+        if (c.unicode() < 0x80 && c.isLetter()) {
             const QChar eitherCase[] = {u'[', c.toLower(), c.toUpper(), u']'};
             result.append(eitherCase, 4);
-        } else if (c.isDigit() || QStringView(u"*?._-").contains(c)) {
+        } else if (QStringView(u"0123456789*?._-").contains(c)) {
             result += c;
         } else {
             result += u'?';
@@ -61,11 +58,9 @@ QString QtPattern(const QString& pattern) {
 // them from. An empty group sets no pattern, so every file is listed.
 QString QtNameFilter(const FilterEntry& entry) {
     QStringList patterns;
-    for (const QString& pattern :
-         text::ToQString(entry.pattern).split(u';', Qt::SkipEmptyParts))
+    for (const QString& pattern : text::ToQString(entry.pattern).split(u';', Qt::SkipEmptyParts))
         patterns << QtPattern(pattern);
-    return QStringLiteral("%1 (%2)").arg(text::ToQString(entry.description),
-                                          patterns.join(u' '));
+    return QStringLiteral("%1 (%2)").arg(text::ToQString(entry.description), patterns.join(u' '));
 }
 
 } // namespace
@@ -197,9 +192,10 @@ void COpenTextDialog::showPreview(const std::string& file) {
         PreviewMemo->setPlainText(text::ToQString(PreviewText(*bytes)));
         return;
     }
-    ShowMessageBox(this, BoxIcon::Warning, caption::Warning,
-                   QStringLiteral("ファイルのプレビューが出来ません。\n(ファイルタイプが違います。)"),
-                   {BoxButton::Ok}, BoxPlace::ScreenCentre);
+    ShowMessageBox(
+        this, BoxIcon::Warning, caption::Warning,
+        QStringLiteral("ファイルのプレビューが出来ません。\n(ファイルタイプが違います。)"),
+        {BoxButton::Ok}, BoxPlace::ScreenCentre);
     PreviewMemo->setPlainText(QStringLiteral("ﾌﾟﾚﾋﾞｭｰ不可"));
 }
 

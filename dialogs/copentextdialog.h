@@ -14,9 +14,9 @@ class QPlainTextEdit;
 class COpenTextDialog : public QFileDialog {
     Q_OBJECT
 public:
-    static constexpr int PreviewLimit = 1023;                 // most bytes read for a preview
+    static constexpr int PreviewLimit = 1023;                // most bytes read for a preview
     static constexpr int TextProbeLength = kTextProbeLength; // leading bytes IsTextFile examines
-    static constexpr int PanelHeight = 145;                   // pixels added to the dialog window
+    static constexpr int PanelHeight = 145;                  // pixels added to the dialog window
 
     explicit COpenTextDialog(QWidget* owner);
 

@@ -2,10 +2,10 @@
 #include "tests/dialogs/opendialogfixture.h"
 #include "text/cp932_codec.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFileSystemModel>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -19,8 +19,7 @@ protected:
         c.file("demo.lst", "G90\r\nM30");
         c.file("other.txt", "x");
         load();
-        dialog.setFilter(
-            BuildLinkFilter(Utf8ToCp932("ﾕｰｻﾞ1"), "*.*", Utf8ToCp932("ﾕｰｻﾞ2"), "*.*"));
+        dialog.setFilter(BuildLinkFilter(Utf8ToCp932("ﾕｰｻﾞ1"), "*.*", Utf8ToCp932("ﾕｰｻﾞ2"), "*.*"));
     }
 
     QLineEdit* nameEdit() const { return dialog.findChild<QLineEdit*>(u"fileNameEdit"_qs); }
@@ -50,7 +49,8 @@ TEST_F(ExecuteTest, AFileClickedInTheListIsPreviewedAndChosen) {
         QTest::keyClick(dialog.findChild<QComboBox*>(u"fileTypeCombo"_qs), Qt::Key_Up);
         ASSERT_EQ(listedOnce({u"demo.lst"_qs}), QStringList{u"demo.lst"_qs});
         const QModelIndex demo = model()->index(HostQString(c / "demo.lst"));
-        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(demo).center());
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {},
+                          view()->visualRect(demo).center());
         EXPECT_EQ(dialog.CurrentSelection(), "C:\\demo.lst");
         EXPECT_EQ(memoText(), u"G90\nM30"_qs);
         EXPECT_EQ(nameEdit()->text(), u"demo.lst"_qs);

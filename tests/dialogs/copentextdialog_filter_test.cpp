@@ -28,8 +28,8 @@ protected:
 };
 
 const QStringList kDescriptions = {
-    u"ﾘﾝｸﾌｧｲﾙ(*.LST;*.LNK)"_qs, u"テキスト(*.txt)"_qs,  u"ﾕｰｻﾞ1(*.NC)"_qs,
-    u"ﾕｰｻﾞ2(*.*)"_qs,          u"すべて表示(*.*)"_qs, u"拡張子無し    "_qs,
+    u"ﾘﾝｸﾌｧｲﾙ(*.LST;*.LNK)"_qs, u"テキスト(*.txt)"_qs, u"ﾕｰｻﾞ1(*.NC)"_qs,
+    u"ﾕｰｻﾞ2(*.*)"_qs,           u"すべて表示(*.*)"_qs, u"拡張子無し    "_qs,
 };
 
 TEST_F(FilterTest, TheComboShowsEachDescriptionWhole) {
@@ -51,8 +51,7 @@ TEST_F(FilterTest, TheIndexRoundTripsAndOutOfRangeMeansTheFirst) {
 }
 
 TEST_F(FilterTest, PatternsMatchWithoutRegardToCase) {
-    const QStringList every = {u"B.LNK"_qs, u"c.txt"_qs, u"d.nc"_qs, u"demo.lst"_qs,
-                               u"noext"_qs};
+    const QStringList every = {u"B.LNK"_qs, u"c.txt"_qs, u"d.nc"_qs, u"demo.lst"_qs, u"noext"_qs};
     const std::pair<int, QStringList> cases[] = {
         {1, {u"B.LNK"_qs, u"demo.lst"_qs}},
         {2, {u"c.txt"_qs}},

@@ -5,14 +5,14 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QShowEvent>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QSizeGrip>
 #include <QTest>
 #include <QWindow>
 #include <functional>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -69,7 +69,7 @@ void ExpectGrownAndCentred(const COpenTextDialog& dialog, QSize client) {
 
 TEST_F(PanelTest, GrowsTheWindowCentresItAndPlacesThePanelBelowTheOldClientArea) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    // The last two are wider and taller than the screen by odd amounts.
+    // Odd sizes and one larger than the screen: the halves truncate toward zero.
     const QSize clients[] = {{700, 450}, {701, 451}, {screen.width() + 91, screen.height() - 50}};
     for (const QSize client : clients) {
         SCOPED_TRACE(client.width());

@@ -109,9 +109,11 @@ TEST_F(PreviewTest, ANulInTheFirstHundredBytesWarnsAndShowsNoPreview) {
     for (const std::size_t at : nulAt) {
         SCOPED_TRACE(at);
         previewSomething();
-        const SeenBox box = AnswerTheBox([&] { pick(c / ("binary" + std::to_string(at) + ".nc")); });
+        const SeenBox box =
+            AnswerTheBox([&] { pick(c / ("binary" + std::to_string(at) + ".nc")); });
         EXPECT_EQ(box.info.caption, u"警告"_qs);
-        EXPECT_EQ(box.info.text, u"ファイルのプレビューが出来ません。\n(ファイルタイプが違います。)"_qs);
+        EXPECT_EQ(box.info.text,
+                  u"ファイルのプレビューが出来ません。\n(ファイルタイプが違います。)"_qs);
         EXPECT_EQ(box.info.icon, QMessageBox::Warning);
         ExpectCentredOver(box, &dialog);
         EXPECT_EQ(memoText(), u"ﾌﾟﾚﾋﾞｭｰ不可"_qs);

@@ -1,8 +1,8 @@
 #include "tests/dialogs/opendialogfixture.h"
 
+#include <QAbstractItemView>
 #include <QFile>
 #include <QFileSystemModel>
-#include <QAbstractItemView>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <filesystem>
