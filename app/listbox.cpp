@@ -90,9 +90,8 @@ bool ListBox::viewportEvent(QEvent* event) {
 // list, so that a selected line is highlighted across the whole list.
 void ListBox::updateItemSize() {
     const QSize size(std::max(m_extent, viewport()->width()), m_itemHeight);
-    if (size == m_itemSize)
+    if (size == m_model->itemSize())
         return;
-    m_itemSize = size;
     m_model->setItemSize(size);
     doItemsLayout();
 }

@@ -20,6 +20,7 @@ public:
     void setLines(std::vector<std::string> lines);
     void clear() { setLines({}); }
     void setItemSize(QSize size);
+    QSize itemSize() const { return m_itemSize; }
 
 private:
     std::vector<std::string> m_lines;
@@ -64,5 +65,4 @@ private:
     LineListModel* m_model;
     int m_itemHeight = 15;
     int m_extent = 0;
-    QSize m_itemSize;
 };

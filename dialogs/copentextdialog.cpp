@@ -1,6 +1,7 @@
 #include "dialogs/copentextdialog.h"
 
 #include "app/application.h"
+#include "app/apperror.h"
 #include "app/messagebox.h"
 #include "dialogs/filters.h"
 #include "platform/fileread.h"
@@ -184,7 +185,7 @@ void COpenTextDialog::showPreview(const std::string& file) {
     const std::optional<std::string> bytes = platform::ReadFileStart(file, PreviewLimit);
     if (!bytes) {
         ShowMessageBox(this, BoxIcon::None, text::ToQString(kApplicationTitle),
-                       QStringLiteral("ファイル %1 は開けません").arg(text::ToQString(file)),
+                       text::ToQString(CannotOpenError(file).what()),
                        {BoxButton::Ok}, BoxPlace::ScreenCentre);
         return;
     }
