@@ -4,7 +4,7 @@
 source "$(dirname "$0")/scripts/common.sh"
 source "$ROOT/scripts/demo.sh"
 
-ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
 build_tree "$ROOT/build/release" Release -DTESSIVAR_BUILD_TESTS=OFF
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

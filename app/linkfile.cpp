@@ -1,5 +1,6 @@
 #include "app/linkfile.h"
 
+#include "resolve/entryline.h"
 #include "text/cp932.h"
 
 std::vector<std::string> SplitLinkFileLines(std::string_view bytes) {
@@ -40,11 +41,6 @@ std::string ExpandTabs(const std::string& line, int width) {
         expanded.append(static_cast<std::size_t>(width) - column % static_cast<std::size_t>(width), ' ');
     }
     return expanded;
-}
-
-std::string CutComment(const std::string& line) {
-    const std::size_t block = text::FindPlain(line, "/*");
-    return line.substr(0, block != std::string::npos ? block : text::FindPlain(line, ";"));
 }
 
 std::string EntryLabel(const std::string& line) {

@@ -19,10 +19,6 @@ std::string FolderOf(const std::string& path);
 // count bytes, so a double-byte character takes two.
 std::string ExpandTabs(const std::string& line, int width);
 
-// The line without its comment: before the first "/*" when there is one,
-// else before the first ";", else the whole line.
-std::string CutComment(const std::string& line);
-
 // What the label shows for a selected line: the entry part for a line with
 // "FILE=" (upper case only), else nothing.
 std::string EntryLabel(const std::string& line);

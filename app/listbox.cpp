@@ -4,7 +4,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-
 #include <algorithm>
 
 int LineListModel::rowCount(const QModelIndex& parent) const {
@@ -77,6 +76,12 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
     QListView::keyPressEvent(event);
     if (itemIndex() != before)
         emit userSelected();
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QListView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit doubleClickedAnywhere();
 }
 
 bool ListBox::viewportEvent(QEvent* event) {

@@ -53,10 +53,13 @@ signals:
     // The user pressed a line or moved the selection with the keys; setting
     // the selection from code never emits it.
     void userSelected();
+    // A double click anywhere in the list, on a line or below the last.
+    void doubleClickedAnywhere();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
 private:

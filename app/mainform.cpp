@@ -110,10 +110,12 @@ void TForm1::setFontsAndGlyphs() {
 
 void TForm1::connectHandlers() {
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TForm1::BitBtn5Click);
     connect(BitBtn7, &QPushButton::clicked, this, &TForm1::BitBtn7Click);
     connect(FileExit1, &QAction::triggered, this, &TForm1::FileExit1Click);
     connect(ListBox1, &ListBox::userSelected, this, &TForm1::ListBox1Click);
+    connect(ListBox1, &ListBox::doubleClickedAnywhere, this, &TForm1::ListBox1DblClick);
     connect(MenuFile0, &QAction::triggered, this, &TForm1::MenuFile0Click);
     connect(MenuFile1, &QAction::triggered, this, &TForm1::MenuFile1Click);
     connect(MenuFile2, &QAction::triggered, this, &TForm1::MenuFile2Click);

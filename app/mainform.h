@@ -7,7 +7,6 @@
 
 #include <QMainWindow>
 #include <QStringList>
-
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -96,13 +95,17 @@ public:
     void LoadLinkFile(const std::string& path);
     void UpdateRecentFiles(const std::string& path);
     void BuildLinkFilter();
+    // Opens the file at `path` in the application that its type belongs to.
+    void LaunchFile(const std::string& path);
 
 public slots:
     void BitBtn1Click();
+    void BitBtn3Click();
     void BitBtn5Click();
     void BitBtn7Click();
     void FileExit1Click();
     void ListBox1Click();
+    void ListBox1DblClick();
     void MenuFile0Click();
     void MenuFile1Click();
     void MenuFile2Click();

@@ -8,9 +8,11 @@ fail() {
     exit 1
 }
 
-# Packages every build needs; test.sh adds the test libraries.
+# Packages every build needs; test.sh adds the test libraries, run.sh the
+# desktop opener that hands a program file to its editor.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic)
 TEST_PACKAGES=(libgtest-dev libgmock-dev)
+RUN_PACKAGES=(xdg-utils)
 
 ensure_packages() {
     local missing=()

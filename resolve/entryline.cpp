@@ -1,0 +1,30 @@
+#include "resolve/entryline.h"
+
+#include "resolve/resolve.h"
+#include "text/cp932.h"
+
+std::string CutComment(const std::string& line) {
+    const std::size_t block = text::FindPlain(line, "/*");
+    return line.substr(0, block != std::string::npos ? block : text::FindPlain(line, ";"));
+}
+
+namespace {
+
+bool IsLibraryEntry(const std::string& line) {
+    return text::Contains(line, "\\REL\\") || text::Contains(line, "\\NEC_PC\\");
+}
+
+} // namespace
+
+std::optional<std::string> EditPathOf(const std::string& line) {
+    const std::string upper = text::AnsiUpper(line);
+    if (!text::Contains(upper, "FILE="))
+        return std::nullopt;
+    const std::string entry = CutComment(upper);
+    std::string path;
+    if (IsLibraryEntry(entry))
+        path = ResolveEntryPath(entry);
+    else if (text::Contains(entry, "FILE="))
+        path = ReplaceAll(entry, "FILE=", "");
+    return ReplaceAll(ReplaceAll(path, "\t", ""), " ", "");
+}

@@ -1,0 +1,16 @@
+#pragma once
+// How a line of the main list becomes the path of a program file. The edit
+// button and the file search form the path differently; both cut the comment
+// the same way and resolve library entries through ResolveEntryPath.
+
+#include <optional>
+#include <string>
+
+// The line without its comment: before the first "/*" when there is one,
+// else before the first ";", else the whole line.
+std::string CutComment(const std::string& line);
+
+// The file the edit button opens for `line`: nothing when the line holds no
+// "FILE=" in any letter case (no entry); else the upper-cased path without
+// tabs and spaces, empty when the entry names no file.
+std::optional<std::string> EditPathOf(const std::string& line);
