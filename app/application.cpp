@@ -3,6 +3,7 @@
 #include "app/fonts.h"
 #include "app/mainform.h"
 #include "app/messagebox.h"
+#include "app/qttranslation.h"
 #include "copy/copyform.h"
 #include "dialogs/editform.h"
 #include "dialogs/userform.h"
@@ -74,6 +75,7 @@ int RunTessivar(int argc, char** argv) {
         return 0;
     TessivarApplication application(argc, argv);
     fonts::InstallSubstitutions();
+    InstallQtTranslation();
     try {
         RunWindows();
     } catch (...) {

@@ -10,7 +10,7 @@ fail() {
 
 # Packages every build needs; test.sh adds the test libraries, run.sh the
 # desktop opener that hands a program file to its editor.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
 TEST_PACKAGES=(libgtest-dev libgmock-dev)
 RUN_PACKAGES=(xdg-utils)
 

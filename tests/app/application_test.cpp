@@ -1,9 +1,11 @@
 #include "app/application.h"
+#include "app/qttranslation.h"
 #include "platform/namedmutex.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,6 +43,17 @@ TEST(SingleInstance, SecondStartOfTheRealProgramEndsSilently) {
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(second.readAllStandardOutput().isEmpty());
     EXPECT_TRUE(second.readAllStandardError().isEmpty());
+}
+
+TEST(QtTexts, ComeInJapanese) {
+    const QString english = u"Look in:"_qs;
+    QTranslator* translator = InstallQtTranslation();
+    ASSERT_NE(translator, nullptr);
+    const QString translated = QCoreApplication::translate("QFileDialog", "Look in:");
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    EXPECT_EQ(translated, u"アドレス:"_qs);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), english);
 }
 
 } // namespace
