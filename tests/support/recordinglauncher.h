@@ -17,7 +17,7 @@ public:
     std::vector<std::string> opened;
 
 private:
-    LauncherOverride m_override;
+    Override<Launcher> m_override;
 };
 
 } // namespace platform::test
