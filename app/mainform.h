@@ -43,7 +43,8 @@ public:
     std::string RecentFile1, RecentFile2, RecentFile3, RecentFile4, RecentFile5;
     std::string VersionText;
     std::string LinkFileName;
-    std::string CopyList;
+    // The paths that the search found, whole and in list order, duplicates kept.
+    std::vector<std::string> CopyList;
     std::int32_t SearchLeft = 0;
     std::int32_t SearchTop = 0;
     std::int32_t MaskNo = 0;

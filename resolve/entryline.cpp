@@ -28,3 +28,11 @@ std::optional<std::string> EditPathOf(const std::string& line) {
         path = ReplaceAll(entry, "FILE=", "");
     return ReplaceAll(ReplaceAll(path, "\t", ""), " ", "");
 }
+
+std::string SearchPathOf(const std::string& line) {
+    const std::string entry = CutComment(line);
+    if (IsLibraryEntry(entry))
+        return ResolveEntryPath(text::AnsiUpper(entry));
+    const std::string upper = text::AnsiUpper(entry);
+    return text::Contains(upper, "FILE=") ? ReplaceAll(upper, "FILE=", "") : std::string();
+}

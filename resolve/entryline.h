@@ -14,3 +14,9 @@ std::string CutComment(const std::string& line);
 // "FILE=" in any letter case (no entry); else the upper-cased path without
 // tabs and spaces, empty when the entry names no file.
 std::optional<std::string> EditPathOf(const std::string& line);
+
+// The file that the search before a copy tests for `line`, empty for a line
+// that names none. Unlike the edit path, the library test looks at the line
+// as written (capital "\REL\" and "\NEC_PC\" only), such a line needs no
+// "FILE=", and the path keeps its blanks.
+std::string SearchPathOf(const std::string& line);

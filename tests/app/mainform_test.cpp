@@ -59,7 +59,8 @@ TEST_F(MainWindow, StartsWithTheDefaultState) {
     EXPECT_EQ(Form1->User2Name, "\xD5\xB0\xBB\xDE"
                                 "2");
     EXPECT_EQ(Form1->User2Mask, "*.*");
-    EXPECT_EQ(Form1->RecentFile1 + Form1->RecentFile5 + Form1->LinkFileName + Form1->CopyList, "");
+    EXPECT_EQ(Form1->RecentFile1 + Form1->RecentFile5 + Form1->LinkFileName, "");
+    EXPECT_TRUE(Form1->CopyList.empty());
     EXPECT_EQ(Form1->SearchLeft, 0);
     EXPECT_EQ(Form1->SearchTop, 0);
     EXPECT_TRUE(Form1->Label1->text().isEmpty());

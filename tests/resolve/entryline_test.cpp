@@ -33,4 +33,25 @@ TEST(EditPath, UpperCasesNoTrailByte) {
     EXPECT_EQ(EditPathOf("file=c:\\\x83\x61.nc"), "C:\\\x83\x61.NC"); // 0x61 trails, stays "a"
 }
 
+TEST(SearchPath, FormsThePathAsWritten) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"FILE=C:\\NC\\REL\\O9500 ;macro", "C:\\NC\\TW\\O9500.NC0"},
+        {"file=c:\\nc\\o1234.nc", "C:\\NC\\O1234.NC"},
+        // The library test is case-sensitive: no group folder, no extension.
+        {"file=c:\\nc\\rel\\o9500", "C:\\NC\\REL\\O9500"},
+        {"C:\\NC\\REL\\SUB1", "C:\\NC\\JK\\SUB1.NC0"},              // resolved without FILE=
+        {"FILE=C:\\NC\\REL\\O1234.NC", ""},                         // library name in no row
+        {"FILE=C:\\NC\\O1234.NC   /* x */", "C:\\NC\\O1234.NC   "}, // blanks kept
+        {"FILE= \tC:\\A.NC", " \tC:\\A.NC"},
+        {"FILE=C:\\A.NC ; x /* y", "C:\\A.NC ; X "}, // cut at "/*", the ";" kept
+        {"FILE=C:\\A FILE=B", "C:\\A B"},
+        {"FILE=C:\\NC\\*.NC", "C:\\NC\\*.NC"},
+        {"; FILE=C:\\A.NC", ""},
+        {"[ heading ]", ""},
+        {"", ""},
+    };
+    for (const auto& [line, path] : cases)
+        EXPECT_EQ(SearchPathOf(line), path) << line;
+}
+
 } // namespace

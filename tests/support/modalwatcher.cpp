@@ -62,7 +62,10 @@ ModalAnswerer::~ModalAnswerer() {
 bool ModalAnswerer::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* window = static_cast<QWidget*>(watched);
-        const bool known = std::find(m_pending.begin(), m_pending.end(), window) != m_pending.end();
+        const auto listed = [window](const std::vector<QWidget*>& windows) {
+            return std::find(windows.begin(), windows.end(), window) != windows.end();
+        };
+        const bool known = listed(m_pending) || listed(m_leftAlone);
         if (window->isWindow() && window->isModal() && !known) {
             m_pending.push_back(window);
             // Answer once the window's own event loop runs.
