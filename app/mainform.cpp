@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "dialogs/copentextdialog.h"
 #include "dialogs/filters.h"
+#include "dialogs/userform.h"
 #include "platform/filesystem.h"
 #include "text/cp932.h"
 #include "text/cp932_codec.h"
@@ -116,6 +117,7 @@ void TForm1::connectHandlers() {
     connect(FileExit1, &QAction::triggered, this, &TForm1::FileExit1Click);
     connect(ListBox1, &ListBox::userSelected, this, &TForm1::ListBox1Click);
     connect(ListBox1, &ListBox::doubleClickedAnywhere, this, &TForm1::ListBox1DblClick);
+    connect(User_op, &QAction::triggered, this, &TForm1::User_opClick);
     connect(MenuFile0, &QAction::triggered, this, &TForm1::MenuFile0Click);
     connect(MenuFile1, &QAction::triggered, this, &TForm1::MenuFile1Click);
     connect(MenuFile2, &QAction::triggered, this, &TForm1::MenuFile2Click);
@@ -160,7 +162,9 @@ void TForm1::loadCommandLineFile() {
     }
 }
 
-void TForm1::FormShow() { showRecentFiles(); }
+void TForm1::FormShow() {
+    showRecentFiles();
+}
 
 void TForm1::FormCloseQuery(bool& canClose) {
     canClose = true;
@@ -266,11 +270,26 @@ void TForm1::BitBtn7Click() {
     ListBox1->clear();
 }
 
-void TForm1::MenuFile0Click() { openRecentFile(0); }
-void TForm1::MenuFile1Click() { openRecentFile(1); }
-void TForm1::MenuFile2Click() { openRecentFile(2); }
-void TForm1::MenuFile3Click() { openRecentFile(3); }
-void TForm1::MenuFile4Click() { openRecentFile(4); }
+void TForm1::MenuFile0Click() {
+    openRecentFile(0);
+}
+void TForm1::MenuFile1Click() {
+    openRecentFile(1);
+}
+void TForm1::MenuFile2Click() {
+    openRecentFile(2);
+}
+void TForm1::MenuFile3Click() {
+    openRecentFile(3);
+}
+void TForm1::MenuFile4Click() {
+    openRecentFile(4);
+}
+
+void TForm1::User_opClick() {
+    User->exec();
+    BuildLinkFilter();
+}
 
 void TForm1::BitBtn5Click() {
     close();

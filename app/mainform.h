@@ -112,6 +112,7 @@ public slots:
     void MenuFile2Click();
     void MenuFile3Click();
     void MenuFile4Click();
+    void User_opClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

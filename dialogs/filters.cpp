@@ -28,3 +28,9 @@ std::vector<FilterEntry> SplitFilter(const std::string& filter) {
         entries.push_back({parts[i], i + 1 < parts.size() ? parts[i + 1] : std::string()});
     return entries;
 }
+
+std::string NormaliseMask(const std::string& text) {
+    if (text::Contains(text, "*."))
+        return text;
+    return (text::Contains(text, ".") ? "*" : "*.") + text;
+}

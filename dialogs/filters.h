@@ -3,6 +3,7 @@
 // every part followed by "|", patterns separated by ";".
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct FilterEntry {
@@ -19,3 +20,10 @@ std::string BuildLinkFilter(const std::string& user1Name, const std::string& use
 // double-byte character does not separate; a description without its pattern
 // gets an empty one.
 std::vector<FilterEntry> SplitFilter(const std::string& filter);
+
+// Characters that an extension box refuses as they are typed.
+inline constexpr std::string_view ForbiddenMaskChars = "/:,;?<>|";
+
+// A typed extension as a file pattern: unchanged when it holds "*.", else
+// "*" before a text with a ".", else "*." before it ("nc1" is "*.nc1").
+std::string NormaliseMask(const std::string& text);

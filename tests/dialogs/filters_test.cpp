@@ -1,4 +1,5 @@
 #include "dialogs/filters.h"
+#include "dialogs/userdefinitions.h"
 #include "text/cp932_codec.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +9,11 @@ namespace {
 using text::Utf8ToCp932;
 
 TEST(LinkFilter, DefaultsGiveTheSixEntries) {
-    const std::string filter = BuildLinkFilter(Utf8ToCp932("ﾕｰｻﾞ1"), "*.*", Utf8ToCp932("ﾕｰｻﾞ2"), "*.*");
-    EXPECT_EQ(filter, Utf8ToCp932("ﾘﾝｸﾌｧｲﾙ(*.LST;*.LNK)|*.LST;*.LNK|テキスト(*.txt)|*.TXT|"
-                                  "ﾕｰｻﾞ1(*.*)|*.*|ﾕｰｻﾞ2(*.*)|*.*|すべて表示(*.*)|*.*|拡張子無し    |"));
+    const std::string filter =
+        BuildLinkFilter(Utf8ToCp932("ﾕｰｻﾞ1"), "*.*", Utf8ToCp932("ﾕｰｻﾞ2"), "*.*");
+    EXPECT_EQ(filter,
+              Utf8ToCp932("ﾘﾝｸﾌｧｲﾙ(*.LST;*.LNK)|*.LST;*.LNK|テキスト(*.txt)|*.TXT|"
+                          "ﾕｰｻﾞ1(*.*)|*.*|ﾕｰｻﾞ2(*.*)|*.*|すべて表示(*.*)|*.*|拡張子無し    |"));
     const auto entries = SplitFilter(filter);
     ASSERT_EQ(entries.size(), 6u);
     EXPECT_EQ(entries[0].pattern, "*.LST;*.LNK");
@@ -49,6 +52,33 @@ TEST(LinkFilter, ATrailBarDoesNotSplit) {
     EXPECT_TRUE(SplitFilter("").empty());
     ASSERT_EQ(SplitFilter("only").size(), 1u);
     EXPECT_EQ(SplitFilter("only")[0].pattern, "");
+}
+
+TEST(UserMask, ATypedExtensionBecomesAPattern) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"nc1", "*.nc1"},      {".nc1", "*.nc1"}, {"*.nc1", "*.nc1"}, {"*", "*.*"},
+        {"old.nc", "*old.nc"}, {"*nc", "*.*nc"},  {"a*.b", "a*.b"},   {"\x83\x5C", "*.\x83\x5C"},
+    };
+    for (const auto& [typed, stored] : cases)
+        EXPECT_EQ(NormaliseMask(typed), stored) << typed;
+}
+
+TEST(UserDefinitionsAccept, FillsEmptyBoxesAndNormalisesMasks) {
+    const UserDefinitions typed{"", "nc1", "", ".NC"};
+    const UserDefinitions stored = AcceptedDefinitions(typed);
+    EXPECT_EQ(stored.name1, Utf8ToCp932("ﾕｰｻﾞ定義1"));
+    EXPECT_EQ(stored.mask1, "*.nc1");
+    EXPECT_EQ(stored.name2, Utf8ToCp932("ﾕｰｻﾞ定義2"));
+    EXPECT_EQ(stored.mask2, "*.NC");
+    // The second worked example of the filter follows from these.
+    EXPECT_EQ(BuildLinkFilter(stored.name1, stored.mask1, stored.name2, stored.mask2),
+              Utf8ToCp932("ﾘﾝｸﾌｧｲﾙ(*.LST;*.LNK)|*.LST;*.LNK|テキスト(*.txt)|*.TXT|"
+                          "ﾕｰｻﾞ定義1(*.nc1)|*.nc1|ﾕｰｻﾞ定義2(*.NC)|*.NC|すべて表示(*.*)|*.*|"
+                          "拡張子無し    |"));
+    const UserDefinitions emptyMasks = AcceptedDefinitions({"A", "", "B|C", ""});
+    EXPECT_EQ(emptyMasks.mask1, "*.*");
+    EXPECT_EQ(emptyMasks.mask2, "*.*");
+    EXPECT_EQ(emptyMasks.name2, "B|C");
 }
 
 } // namespace
