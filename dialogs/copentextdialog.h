@@ -2,16 +2,15 @@
 // The program's file-open dialog: Qt's own file dialog with a panel below it
 // that previews the start of the selected file.
 
+#include "dialogs/programfiledialog.h"
 #include "dialogs/textpreview.h"
 
-#include <QFileDialog>
 #include <string>
 
 class QCheckBox;
-class QComboBox;
 class QPlainTextEdit;
 
-class COpenTextDialog : public QFileDialog {
+class COpenTextDialog : public ProgramFileDialog {
     Q_OBJECT
 public:
     static constexpr int PreviewLimit = 1023;                // most bytes read for a preview
@@ -24,22 +23,6 @@ public:
     QPlainTextEdit* PreviewMemo = nullptr;
     QCheckBox* PreviewCheckBox = nullptr;
 
-    // Texts are CP932, paths in the program's form.
-    void setTitle(const std::string& title);
-    // "description|pattern|...": one entry per pair, patterns ";"-separated.
-    void setFilter(const std::string& filter);
-    // 1-based; out of range selects the first entry.
-    void setFilterIndex(int index);
-    int filterIndex() const;
-    // A folder that does not exist leaves Qt's default.
-    void setInitialDir(const std::string& programPath);
-    void setFileName(const std::string& name);
-    void setDefaultExt(const std::string& ext);
-
-    // Runs modally; true when the user chose a file.
-    bool Execute();
-    // The chosen file's full path.
-    std::string FileName() const;
     // The full path of the item now current in the list; "" when none.
     std::string CurrentSelection() const;
 
@@ -59,7 +42,6 @@ private:
     void showPreview(const std::string& file);
     void buildPanel(QSize client);
     void setPanelRoom(int extraHeight);
-    QComboBox* filterCombo() const;
 
     QString m_current; // host path that the dialog last reported as current
 };
