@@ -22,6 +22,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QStatusBar;
+struct Settings;
 
 namespace Ui {
 class TForm1;
@@ -124,6 +125,10 @@ private:
     QAction* recentItem(int slot) const;
     void showRecentFiles();
     void loadCommandLineFile();
+    void readSettings();
+    Settings currentSettings();
+    bool writeSettings();
+    bool closeWithoutSaving();
     void openRecentFile(int slot);
     void showLines(const std::vector<std::string>& lines);
     void setLabel1(const std::string& text);
