@@ -144,7 +144,10 @@ void TForm1::loadCommandLineFile() {
     }
 }
 
-void TForm1::FormShow() { showRecentFiles(); }
+void TForm1::FormShow() {
+    acceptFileDrops();
+    showRecentFiles();
+}
 
 void TForm1::LoadLinkFile(const std::string& path) {
     if (!platform::FileExists(path))
