@@ -5,6 +5,7 @@
 #include "app/settings.h"
 #include "platform/drives.h"
 #include "platform/settingsfile.h"
+#include "text/cp932_codec.h"
 
 namespace {
 

@@ -102,9 +102,11 @@ std::optional<std::string> Profile::value(std::string_view section, std::string_
 }
 
 std::vector<Profile::Entry> Profile::entries(std::string_view section) const {
-    std::vector<Entry> found;
     const auto range = findSection(section);
-    for (std::size_t line = range ? range->head + 1 : 0; range && line < range->end; ++line) {
+    if (!range)
+        return {};
+    std::vector<Entry> found;
+    for (std::size_t line = range->head + 1; line < range->end; ++line) {
         if (const auto split = SplitKeyLine(m_lines[line]))
             found.emplace_back(std::string(split->key), ReadValue(split->value));
     }
