@@ -47,8 +47,10 @@ protected:
         QList<QUrl> urls;
         for (const std::string& path : hostPaths)
             urls << QUrl::fromLocalFile(QString::fromStdString(path));
+        // File managers offer the names as text too, which an edit box would take.
         QMimeData data;
         data.setUrls(urls);
+        data.setText(QUrl::toStringList(urls).join(u'\n'));
         return drop(data, point);
     }
     static QStringList shown() {
