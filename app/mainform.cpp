@@ -5,7 +5,6 @@
 #include "app/linkfile.h"
 #include "app/linkfilereader.h"
 #include "app/listbox.h"
-#include "app/settings.h"
 #include "dialogs/copentextdialog.h"
 #include "dialogs/filters.h"
 #include "dialogs/userform.h"
@@ -126,22 +125,7 @@ void TForm1::connectHandlers() {
 }
 
 void TForm1::FormCreate() {
-    // Without a settings file every value takes its default; the window is
-    // placed as soon as its values are known.
-    const Settings settings;
-    move(settings.Left, settings.Top);
-    resize(settings.Width, settings.Height);
-    DirPath = settings.DirPath;
-    CopyPath = settings.CopyPath;
-    const RecentSlots recent = recentSlots();
-    for (std::size_t slot = 0; slot < recent.size(); ++slot)
-        *recent[slot] = settings.RecentFiles[slot];
-    MaskNo = settings.MaskNo;
-    User1Name = settings.User1Name;
-    User1Mask = settings.User1Mask;
-    User2Name = settings.User2Name;
-    User2Mask = settings.User2Mask;
-
+    readSettings();
     BuildLinkFilter();
     setLabel1({});
     VersionText = "1.08";
@@ -163,11 +147,8 @@ void TForm1::loadCommandLineFile() {
 }
 
 void TForm1::FormShow() {
+    acceptFileDrops();
     showRecentFiles();
-}
-
-void TForm1::FormCloseQuery(bool& canClose) {
-    canClose = true;
 }
 
 void TForm1::LoadLinkFile(const std::string& path) {

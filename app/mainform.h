@@ -22,6 +22,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QStatusBar;
+struct Settings;
 
 namespace Ui {
 class TForm1;
@@ -96,6 +97,9 @@ public:
     void LoadLinkFile(const std::string& path);
     void UpdateRecentFiles(const std::string& path);
     void BuildLinkFilter();
+    // Files dropped on the window (program form): one is read into the list,
+    // several are refused.
+    void WMDropFiles(const std::vector<std::string>& paths);
     // Opens the file at `path` in the application that its type belongs to.
     void LaunchFile(const std::string& path);
 
@@ -117,6 +121,8 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void bindControls();
@@ -126,6 +132,12 @@ private:
     QAction* recentItem(int slot) const;
     void showRecentFiles();
     void loadCommandLineFile();
+    void readSettings();
+    Settings currentSettings();
+    bool writeSettings();
+    bool closeWithoutSaving();
+    void acceptFileDrops();
+    void readDroppedFile(const std::string& path);
     void openRecentFile(int slot);
     void showLines(const std::vector<std::string>& lines);
     void setLabel1(const std::string& text);

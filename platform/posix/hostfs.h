@@ -4,12 +4,35 @@
 
 #include "platform/pathmap.h"
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace platform::posix {
+
+// An open file descriptor, closed when the object goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor();
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// The first `limit` bytes of the regular file at the host path; nullopt when it
+// cannot be opened or read, or is no regular file (a FIFO never blocks here).
+std::optional<std::string>
+ReadHostFile(const std::string& host, std::size_t limit = std::numeric_limits<std::size_t>::max());
+
+// The running executable's host path; nullopt when the host cannot tell.
+std::optional<std::string> ExecutableHostPath();
 
 // The process's working folder (a host path); nullopt when the host cannot tell.
 std::optional<std::string> WorkingFolder();

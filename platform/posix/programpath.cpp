@@ -100,8 +100,12 @@ std::string CurrentFolder() {
     return cwd ? ProgramPathOf(*cwd) : std::string();
 }
 
+std::optional<std::string> posix::ExecutableHostPath() {
+    return LinkTarget("/proc/self/exe");
+}
+
 std::string ExecutablePath() {
-    const auto target = LinkTarget("/proc/self/exe");
+    const auto target = posix::ExecutableHostPath();
     return target ? ProgramPathOf(*target) : std::string();
 }
 

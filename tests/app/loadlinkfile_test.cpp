@@ -240,6 +240,16 @@ TEST_F(CommandLine, ArgumentsWithoutABackslashAreIgnored) {
     EXPECT_EQ(Form1->ListBox1->count(), 0);
 }
 
+// The test for "\" is a plain byte search: the trail byte of "ソ" counts.
+TEST_F(CommandLine, ATrailByteBackslashCountsAsOne) {
+    c.file("ソフト.LST", "x\r\n");
+    std::filesystem::current_path(c.path());
+    CreateApplicationWindows({u"A.LST"_qs, u"ソフト.LST"_qs});
+    EXPECT_EQ(Form1->LabeledEdit1->text(), u"ソフト.LST"_qs);
+    EXPECT_EQ(Form1->ListBox1->count(), 1);
+    EXPECT_EQ(Form1->RecentFile1, Utf8ToCp932("ソフト.LST"));
+}
+
 } // namespace
 
 namespace {
