@@ -6,6 +6,7 @@
 #include "app/linkfilereader.h"
 #include "app/listbox.h"
 #include "dialogs/copentextdialog.h"
+#include "dialogs/editform.h"
 #include "dialogs/filters.h"
 #include "dialogs/userform.h"
 #include "platform/filesystem.h"
@@ -112,6 +113,7 @@ void TForm1::connectHandlers() {
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TForm1::BitBtn5Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TForm1::BitBtn6Click);
     connect(BitBtn7, &QPushButton::clicked, this, &TForm1::BitBtn7Click);
     connect(FileExit1, &QAction::triggered, this, &TForm1::FileExit1Click);
     connect(ListBox1, &ListBox::userSelected, this, &TForm1::ListBox1Click);
@@ -270,6 +272,11 @@ void TForm1::MenuFile4Click() {
 void TForm1::User_opClick() {
     User->exec();
     BuildLinkFilter();
+}
+
+void TForm1::BitBtn6Click() {
+    Form3->prepare(text::FromQString(LabeledEdit1->text()));
+    Form3->exec();
 }
 
 void TForm1::BitBtn5Click() {

@@ -107,6 +107,7 @@ public slots:
     void BitBtn1Click();
     void BitBtn3Click();
     void BitBtn5Click();
+    void BitBtn6Click();
     void BitBtn7Click();
     void FileExit1Click();
     void ListBox1Click();

@@ -1,3 +1,4 @@
+#include "dialogs/editortext.h"
 #include "dialogs/filters.h"
 #include "dialogs/userdefinitions.h"
 #include "text/cp932_codec.h"
@@ -79,6 +80,25 @@ TEST(UserDefinitionsAccept, FillsEmptyBoxesAndNormalisesMasks) {
     EXPECT_EQ(emptyMasks.mask1, "*.*");
     EXPECT_EQ(emptyMasks.mask2, "*.*");
     EXPECT_EQ(emptyMasks.name2, "B|C");
+}
+
+TEST(ListEditorText, LineBreaksBecomeCrLfAndNothingElseChanges) {
+    EXPECT_EQ(EditorTextOf("a\r\nb\rc\nd\r\n"), "a\nb\nc\nd\n");
+    EXPECT_EQ(EditorTextOf(std::string("a\r\nb\0c", 6)), "a\nb");
+    EXPECT_EQ(FileBytesOf("a\nb\n\n"), "a\r\nb\r\n\r\n");
+    const std::string so = "\x83\x5C\n\x95\x5C"; // trail bytes 0x5C stay
+    EXPECT_EQ(EditorTextOf(FileBytesOf(so)), so);
+}
+
+TEST(ListEditorText, TheSaveExtensionFollowsTheFilterIndex) {
+    const std::pair<int, std::optional<std::string>> cases[] = {
+        {1, "lst"}, {2, "txt"}, {3, "nc1"},        {4, ""},
+        {5, "lst"}, {6, ""},    {0, std::nullopt}, {7, std::nullopt},
+    };
+    for (const auto& [maskNo, extension] : cases)
+        EXPECT_EQ(SaveExtensionFor(maskNo, "*.nc1", "*.*"), extension) << maskNo;
+    EXPECT_EQ(SaveExtensionFor(3, "*old.nc", ""), "nc");
+    EXPECT_EQ(SaveExtensionFor(3, "nc", ""), "");
 }
 
 } // namespace
