@@ -1,0 +1,152 @@
+#include "platform/posix/copyfile.h"
+
+#include "platform/posix/hostfs.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace platform::posix {
+
+namespace {
+
+constexpr std::size_t kKernelChunk = 8 << 20; // bytes between two cancel checks
+constexpr std::size_t kBufferSize = 1 << 20;  // of the read/write fallback
+
+CopyError ReadError(int code) {
+    return {CopyError::Kind::Read, code};
+}
+
+CopyError WriteError(int code) {
+    return {CopyError::Kind::Write, code};
+}
+
+// The errors of copy_file_range that say "not here": the fallback copies then.
+bool KernelCopyUnsupported(int code) {
+    return code == EXDEV || code == EINVAL || code == ENOSYS || code == EOPNOTSUPP ||
+           code == EBADF || code == EPERM || code == ETXTBSY;
+}
+
+// copy_file_range does not tell which side failed; these are the target's.
+CopyError KernelCopyError(int code) {
+    const bool writeSide = code == ENOSPC || code == EDQUOT || code == EFBIG || code == EROFS;
+    return writeSide ? WriteError(code) : ReadError(code);
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// A new file in `folder` under a hidden name of ours; -1 with errno on failure.
+int CreateTemporary(const std::string& folder, mode_t mode, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = JoinHost(folder, ".tessivar-" + std::to_string(getpid()) + '-' +
+                                    std::to_string(counter++) + ".tmp");
+        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool WriteAll(int out, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = write(out, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+struct Chunk {
+    std::size_t bytes = 0; // 0 at the end of the source
+    std::optional<CopyError> error;
+};
+
+class DataPump {
+public:
+    DataPump(int in, int out) : m_in(in), m_out(out) {}
+
+    Chunk next() {
+        while (m_kernel) {
+            const ssize_t copied = copy_file_range(m_in, nullptr, m_out, nullptr, kKernelChunk, 0);
+            if (copied >= 0)
+                return {static_cast<std::size_t>(copied), {}};
+            if (errno != EINTR && !KernelCopyUnsupported(errno))
+                return {0, KernelCopyError(errno)};
+            m_kernel = errno == EINTR;
+        }
+        return readAndWrite();
+    }
+
+private:
+    Chunk readAndWrite() {
+        m_buffer.resize(kBufferSize);
+        ssize_t got;
+        do
+            got = read(m_in, m_buffer.data(), m_buffer.size());
+        while (got < 0 && errno == EINTR);
+        if (got < 0)
+            return {0, ReadError(errno)};
+        const auto bytes = static_cast<std::size_t>(got);
+        if (!WriteAll(m_out, m_buffer.data(), bytes))
+            return {0, WriteError(errno)};
+        return {bytes, {}};
+    }
+
+    int m_in;
+    int m_out;
+    bool m_kernel = true;
+    std::vector<char> m_buffer;
+};
+
+FileCopyResult Fill(int in, int out, const struct stat& source, CopyClient& client) {
+    DataPump pump(in, out);
+    std::uint64_t done = 0;
+    for (;;) {
+        if (client.cancelled())
+            return {true, {}};
+        const Chunk chunk = pump.next();
+        if (chunk.error)
+            return {false, chunk.error};
+        if (chunk.bytes == 0)
+            break;
+        done += chunk.bytes;
+        client.copied(done);
+    }
+    const timespec times[2] = {{0, UTIME_OMIT}, source.st_mtim};
+    if (futimens(out, times) != 0)
+        return {false, WriteError(errno)};
+    return {};
+}
+
+} // namespace
+
+FileCopyResult CopyFileTo(int in, const struct stat& source, const std::string& target,
+                          CopyClient& client) {
+    std::string temporary;
+    const int out = CreateTemporary(FolderOf(target), source.st_mode & 0777, temporary);
+    if (out < 0)
+        return {false, WriteError(errno)};
+    FileCopyResult result = Fill(in, out, source, client);
+    const bool whole = !result.cancelled && !result.error;
+    if (close(out) != 0 && whole)
+        result.error = WriteError(errno);
+    else if (whole && rename(temporary.c_str(), target.c_str()) != 0)
+        result.error = WriteError(errno);
+    if (result.cancelled || result.error)
+        unlink(temporary.c_str());
+    return result;
+}
+
+} // namespace platform::posix
