@@ -81,7 +81,8 @@ private:
         if (S_ISDIR(source.st_mode))
             return fail(job, {CopyError::Kind::Read, EISDIR});
         struct stat existing;
-        if (stat(job.target.c_str(), &existing) == 0) {
+        const bool replacing = stat(job.target.c_str(), &existing) == 0;
+        if (replacing) {
             if (IsSameFile(source, existing))
                 return fail(job, {CopyError::Kind::SameFile, 0});
             if (S_ISDIR(existing.st_mode))
@@ -90,7 +91,7 @@ private:
                 return *refused;
         }
         const posix::FileCopyResult result =
-            posix::CopyFileTo(in.get(), source, job.target, m_client);
+            posix::CopyFileTo(in.get(), source, job.target, replacing, m_client);
         if (result.cancelled)
             return stop();
         return result.error ? fail(job, *result.error) : Step::Next;

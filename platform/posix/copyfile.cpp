@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace platform::posix {
@@ -41,19 +42,80 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
-// A new file in `folder` under a hidden name of ours; -1 with errno on failure.
-int CreateTemporary(const std::string& folder, mode_t mode, std::string& name) {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = JoinHost(folder, ".tessivar-" + std::to_string(getpid()) + '-' +
-                                    std::to_string(counter++) + ".tmp");
-        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+// A file being written in the target's folder, removed unless committed.
+class TemporaryFile {
+public:
+    TemporaryFile(const std::string& folder, mode_t mode, Temporary kind) : m_folder(folder) {
+        if (kind == Temporary::Unnamed) {
+            m_fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+            if (m_fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+                return;
+        }
+        m_fd = createNamed(mode);
     }
-    errno = EEXIST;
-    return -1;
-}
+    ~TemporaryFile() {
+        if (m_fd >= 0)
+            close(m_fd);
+        if (!m_name.empty())
+            unlink(m_name.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int fd() const { return m_fd; }
+
+    // Gives the whole file the target's name; errno when it fails.
+    int commit(const std::string& target, bool replacing) {
+        if (m_name.empty() && !linkUnder(replacing ? std::string() : target))
+            return errno;
+        const int closed = close(std::exchange(m_fd, -1));
+        if (!m_name.empty() && (closed != 0 || rename(m_name.c_str(), target.c_str()) != 0))
+            return errno;
+        m_name.clear();
+        return 0;
+    }
+
+private:
+    // A new file under a hidden name of ours; -1 with errno on failure.
+    int createNamed(mode_t mode) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            m_name = nextName();
+            const int fd = open(m_name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            if (fd >= 0)
+                return fd;
+            if (errno != EEXIST)
+                break;
+        }
+        m_name.clear();
+        return -1;
+    }
+
+    // Links the unnamed file in as `name`, or under a hidden name of ours when
+    // `name` is empty (to be renamed over the target then).
+    bool linkUnder(const std::string& name) {
+        const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::string linked = name.empty() ? nextName() : name;
+            if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, linked.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                m_name = name.empty() ? linked : std::string();
+                return true;
+            }
+            if (errno != EEXIST || !name.empty())
+                break;
+        }
+        return false;
+    }
+
+    std::string nextName() const {
+        static std::atomic<unsigned> counter{0};
+        return JoinHost(m_folder, ".tessivar-" + std::to_string(getpid()) + '-' +
+                                      std::to_string(counter++) + ".tmp");
+    }
+
+    std::string m_folder;
+    std::string m_name; // of a named temporary; empty for an unnamed one
+    int m_fd = -1;
+};
 
 bool WriteAll(int out, const char* data, std::size_t size) {
     while (size > 0) {
@@ -132,20 +194,22 @@ FileCopyResult Fill(int in, int out, const struct stat& source, CopyClient& clie
 
 } // namespace
 
+Temporary HostTemporary() {
+    static const Temporary kind =
+        access("/proc/self/fd", X_OK) == 0 ? Temporary::Unnamed : Temporary::Named;
+    return kind;
+}
+
 FileCopyResult CopyFileTo(int in, const struct stat& source, const std::string& target,
-                          CopyClient& client) {
-    std::string temporary;
-    const int out = CreateTemporary(FolderOf(target), source.st_mode & 0777, temporary);
-    if (out < 0)
+                          bool replacing, CopyClient& client, Temporary temporary) {
+    TemporaryFile out(FolderOf(target), source.st_mode & 0777, temporary);
+    if (out.fd() < 0)
         return {false, WriteError(errno)};
-    FileCopyResult result = Fill(in, out, source, client);
-    const bool whole = !result.cancelled && !result.error;
-    if (close(out) != 0 && whole)
-        result.error = WriteError(errno);
-    else if (whole && rename(temporary.c_str(), target.c_str()) != 0)
-        result.error = WriteError(errno);
-    if (result.cancelled || result.error)
-        unlink(temporary.c_str());
+    FileCopyResult result = Fill(in, out.fd(), source, client);
+    if (!result.cancelled && !result.error) {
+        if (const int failed = out.commit(target, replacing))
+            result.error = WriteError(failed);
+    }
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// One file's copy: written beside its target under a temporary name, given the
-// source's modification time and renamed over the target only when whole.
+// One file's copy, all or nothing: the data goes to a temporary in the target's
+// folder, which gets the source's modification time and takes the target's name
+// only when whole.
 
 #include "platform/copyengine.h"
 
@@ -14,9 +15,20 @@ struct FileCopyResult {
     std::optional<CopyError> error;
 };
 
-// Copies the open file `in` (described by `source`) to the host path `target`.
-// After a cancel or an error the target is as it was and no temporary is left.
+enum class Temporary {
+    Unnamed, // O_TMPFILE, linked in when whole: a killed copy leaves nothing
+    Named,   // a hidden name of ours, renamed when whole
+};
+
+// Unnamed where the host can link an open file in (/proc mounted), else Named.
+// A folder whose file system has no unnamed files falls back to Named.
+Temporary HostTemporary();
+
+// Copies the open file `in` (described by `source`) to the host path `target`,
+// which exists when `replacing`. After a cancel or an error the target is as
+// it was and no temporary is left.
 FileCopyResult CopyFileTo(int in, const struct stat& source, const std::string& target,
-                          CopyClient& client);
+                          bool replacing, CopyClient& client,
+                          Temporary temporary = HostTemporary());
 
 } // namespace platform::posix

@@ -4,17 +4,19 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <sys/stat.h>
 
 namespace platform::test {
 
 std::string CopyTest::contents(const std::string& host) {
-    std::ifstream in(host, std::ios::binary);
+    std::ifstream in(host, std::ios::binary | std::ios::ate);
     if (!in)
         return "<missing>";
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 std::vector<std::string> CopyTest::entries(const std::string& host) {
