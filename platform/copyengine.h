@@ -29,6 +29,9 @@ struct CopyJob {
     std::string source;       // host paths (UTF-8); source empty when it names no host file
     std::string target;
     bool isFolder = false;
+    // The target's name was taken when planned (an entry, or an earlier job's
+    // target); a name free then is never replaced without a question.
+    bool targetTaken = false;
     std::uint64_t size = 0;
     std::optional<CopyError> error; // found while expanding: reported, not copied
 };

@@ -81,7 +81,7 @@ private:
         if (S_ISDIR(source.st_mode))
             return fail(job, {CopyError::Kind::Read, EISDIR});
         struct stat existing;
-        const bool replacing = stat(job.target.c_str(), &existing) == 0;
+        const bool replacing = job.targetTaken && stat(job.target.c_str(), &existing) == 0;
         if (replacing) {
             if (IsSameFile(source, existing))
                 return fail(job, {CopyError::Kind::SameFile, 0});

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
@@ -69,7 +70,7 @@ public:
         if (m_name.empty() && !linkUnder(replacing ? std::string() : target))
             return errno;
         const int closed = close(std::exchange(m_fd, -1));
-        if (!m_name.empty() && (closed != 0 || rename(m_name.c_str(), target.c_str()) != 0))
+        if (!m_name.empty() && (closed != 0 || !renameOver(target, replacing)))
             return errno;
         m_name.clear();
         return 0;
@@ -88,6 +89,16 @@ private:
         }
         m_name.clear();
         return -1;
+    }
+
+    // Renames the named temporary to `target`, which must not exist unless
+    // `replacing`: a name taken meanwhile is kept, as linkat keeps it.
+    bool renameOver(const std::string& target, bool replacing) const {
+        if (replacing)
+            return rename(m_name.c_str(), target.c_str()) == 0;
+        if (renameat2(AT_FDCWD, m_name.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+            return true;
+        return errno == EINVAL && link(m_name.c_str(), target.c_str()) == 0;
     }
 
     // Links the unnamed file in as `name`, or under a hidden name of ours when

@@ -25,8 +25,9 @@ enum class Temporary {
 Temporary HostTemporary();
 
 // Copies the open file `in` (described by `source`) to the host path `target`,
-// which exists when `replacing`. After a cancel or an error the target is as
-// it was and no temporary is left.
+// which is replaced only when `replacing`: a name that is taken otherwise is a
+// write error (EEXIST). After a cancel or an error the target is as it was and
+// no temporary is left.
 FileCopyResult CopyFileTo(int in, const struct stat& source, const std::string& target,
                           bool replacing, CopyClient& client,
                           Temporary temporary = HostTemporary());

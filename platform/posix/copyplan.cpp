@@ -1,4 +1,5 @@
 #include "platform/copyengine.h"
+#include "platform/filesystem.h"
 #include "platform/posix/hostfs.h"
 #include "platform/posix/pattern.h"
 
@@ -28,13 +29,14 @@ public:
             add(name);
     }
 
-    std::string targetFor(const std::string& name) {
-        if (m_exact.count(name) == 0) {
-            if (const auto found = m_folded.find(Upper(name)); found != m_folded.end())
-                return found->second;
-            add(name);
-        }
-        return name;
+    // The target's name for `name`, and whether it was taken already.
+    std::pair<std::string, bool> targetFor(const std::string& name) {
+        if (m_exact.count(name) != 0)
+            return {name, true};
+        if (const auto found = m_folded.find(Upper(name)); found != m_folded.end())
+            return {found->second, true};
+        add(name);
+        return {name, false};
     }
 
 private:
@@ -50,8 +52,13 @@ private:
 };
 
 struct Place {
-    std::string host;    // empty when the destination names no host folder
+    std::string host;    // empty when it names no host folder
     std::string program; // CP932
+    bool driveRoot = false;
+
+    std::string child(const std::string& name) const {
+        return driveRoot ? program + name : program + '\\' + name;
+    }
 };
 
 // A source entry: the folder it lies in, itself, its name (CP932).
@@ -65,25 +72,32 @@ using FolderId = std::pair<dev_t, ino_t>;
 
 class Planner {
 public:
-    explicit Planner(Place destination) : m_destination(std::move(destination)) {}
+    Planner(Place destination, std::string here)
+        : m_here(std::move(here)), m_destination(std::move(destination)) {}
 
     void addSource(const std::string& source);
     std::vector<CopyJob> take() { return std::move(m_jobs); }
 
 private:
     void addMatches(const ProgramPath& folder, const std::string& pattern);
+    void addFile(const Place& folder, const std::string& name);
     void addEntry(const Entry& entry, const Place& to, TargetNames& names);
     void addContents(const Entry& folder, const Place& to);
     void addError(const Place& folder, std::string name, int code);
+    // The host folder of a source's folder: sources often share one.
+    const Place& folderPlace(const ProgramPath& folder);
 
+    std::string m_here; // the current folder, for relative sources
     Place m_destination;
+    std::optional<std::pair<ProgramPath, Place>> m_lastFolder;
     TargetNames m_names{m_destination.host};
     std::vector<FolderId> m_ancestors; // the folders being walked, against link loops
     std::vector<CopyJob> m_jobs;
 };
 
 Place PlaceOf(const ProgramPath& path) {
-    return {posix::ResolveHost(path).value_or(std::string()), FormatProgramPath(path)};
+    return {posix::ResolveHost(path).value_or(std::string()), FormatProgramPath(path),
+            path.isDriveRoot()};
 }
 
 std::string HostName(const std::string& host) {
@@ -91,13 +105,12 @@ std::string HostName(const std::string& host) {
 }
 
 Entry Inside(const Place& folder, const posix::NameMatch& match) {
-    return {folder,
-            {posix::JoinHost(folder.host, match.host), folder.program + '\\' + match.name},
-            match.name};
+    return {
+        folder, {posix::JoinHost(folder.host, match.host), folder.child(match.name)}, match.name};
 }
 
 void Planner::addSource(const std::string& source) {
-    const auto path = posix::NormaliseHere(source);
+    const auto path = NormalisePath(source, m_here);
     if (!path || path->isDriveRoot()) {
         addError({}, source, path ? EISDIR : ENOENT);
         return;
@@ -108,11 +121,25 @@ void Planner::addSource(const std::string& source) {
     if (posix::HasWildcard(name))
         addMatches(folder, name);
     else
-        addEntry({PlaceOf(folder), PlaceOf(*path), name}, m_destination, m_names);
+        addFile(folderPlace(folder), name);
+}
+
+void Planner::addFile(const Place& folder, const std::string& name) {
+    const std::string host = folder.host.empty()
+                                 ? std::string()
+                                 : posix::ResolveEntry(folder.host, name).value_or(std::string());
+    addEntry({folder, {host, folder.child(name)}, name}, m_destination, m_names);
+}
+
+const Place& Planner::folderPlace(const ProgramPath& folder) {
+    if (!m_lastFolder || m_lastFolder->first.drive != folder.drive ||
+        m_lastFolder->first.segments != folder.segments)
+        m_lastFolder.emplace(folder, PlaceOf(folder));
+    return m_lastFolder->second;
 }
 
 void Planner::addMatches(const ProgramPath& folder, const std::string& pattern) {
-    const Place from = PlaceOf(folder);
+    const Place from = folderPlace(folder);
     const auto names = posix::AnyWildcard(folder.segments) || from.host.empty()
                            ? std::nullopt
                            : posix::FolderEntries(from.host);
@@ -131,23 +158,25 @@ void Planner::addEntry(const Entry& entry, const Place& to, TargetNames& names) 
         addError(entry.folder, entry.name, entry.self.host.empty() ? ENOENT : errno);
         return;
     }
-    CopyJob job{entry.folder.program,
-                entry.name,
-                to.program,
-                entry.self.host,
-                {},
-                S_ISDIR(info.st_mode),
-                static_cast<std::uint64_t>(info.st_size),
-                std::nullopt};
-    if (to.host.empty())
+    CopyJob job;
+    job.sourceFolder = entry.folder.program;
+    job.name = entry.name;
+    job.targetFolder = to.program;
+    job.source = entry.self.host;
+    job.isFolder = S_ISDIR(info.st_mode);
+    job.size = static_cast<std::uint64_t>(info.st_size);
+    if (to.host.empty()) {
         job.error = CopyError{CopyError::Kind::Write, ENOENT};
-    else
-        job.target = posix::JoinHost(to.host, names.targetFor(HostName(entry.self.host)));
+    } else {
+        const auto [name, taken] = names.targetFor(HostName(entry.self.host));
+        job.target = posix::JoinHost(to.host, name);
+        job.targetTaken = taken;
+    }
     const FolderId id{info.st_dev, info.st_ino};
     if (job.isFolder && std::find(m_ancestors.begin(), m_ancestors.end(), id) != m_ancestors.end())
         job.error = CopyError{CopyError::Kind::Read, ELOOP};
     const bool walk = job.isFolder && !job.error;
-    const Place target{job.target, to.program + '\\' + entry.name};
+    const Place target{job.target, to.child(entry.name)};
     m_jobs.push_back(std::move(job));
     if (walk) {
         m_ancestors.push_back(id);
@@ -180,8 +209,9 @@ void Planner::addError(const Place& folder, std::string name, int code) {
 
 std::vector<CopyJob> PlanCopy(const std::vector<std::string>& sources,
                               const std::string& destination) {
-    const auto path = posix::NormaliseHere(destination);
-    Planner planner(path ? PlaceOf(*path) : Place{{}, destination});
+    const std::string here = CurrentFolder();
+    const auto path = NormalisePath(destination, here);
+    Planner planner(path ? PlaceOf(*path) : Place{{}, destination}, here);
     for (const std::string& source : sources)
         planner.addSource(source);
     return planner.take();

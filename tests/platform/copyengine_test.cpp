@@ -42,6 +42,16 @@ TEST_F(CopyEngineTest, CopiesEachFileUnderItsNameWithItsModificationTime) {
     EXPECT_TRUE(client.failures.empty());
 }
 
+TEST_F(CopyEngineTest, TakesSourcesFromSeveralFoldersAndTheDriveRoot) {
+    c.file("ROOT.NC", "root");
+    c.file("SRC/A.NC", "a");
+    c.file("OTHER/B.NC", "b");
+    c.file("SRC/C.NC", "c");
+    EXPECT_FALSE(copy({"C:\\ROOT.NC", "C:\\SRC\\A.NC", "C:\\OTHER\\B.NC", "C:\\SRC\\C.NC"}));
+    EXPECT_EQ(entries(c / "DST"), (Names{"A.NC", "B.NC", "C.NC", "ROOT.NC"}));
+    EXPECT_EQ(contents(c / "DST/B.NC"), "b");
+}
+
 struct ReplaceCase {
     const char* name;
     std::deque<Replace> replies;

@@ -15,11 +15,13 @@ using Names = std::vector<std::string>;
 class CopyFileToTest : public test::CopyTest, public ::testing::WithParamInterface<Temporary> {
 protected:
     FileCopyResult copyTo(const std::string& source, const std::string& target) {
+        return copyTo(source, target, access(target.c_str(), F_OK) == 0);
+    }
+    FileCopyResult copyTo(const std::string& source, const std::string& target, bool replacing) {
         const int in = open(source.c_str(), O_RDONLY);
         struct stat info;
         fstat(in, &info);
-        const FileCopyResult result =
-            CopyFileTo(in, info, target, access(target.c_str(), F_OK) == 0, client, GetParam());
+        const FileCopyResult result = CopyFileTo(in, info, target, replacing, client, GetParam());
         close(in);
         return result;
     }
@@ -57,6 +59,16 @@ TEST_P(CopyFileToTest, AFolderThatIsGoneIsAWriteError) {
     ASSERT_TRUE(result.error);
     EXPECT_EQ(result.error->kind, CopyError::Kind::Write);
     EXPECT_EQ(result.error->code, ENOENT);
+}
+
+TEST_P(CopyFileToTest, ANameTakenSinceThePlanIsKept) {
+    const std::string source = c.file("SRC/A.NC", "new");
+    c.file("DST/A.NC", "meanwhile");
+    const FileCopyResult result = copyTo(source, c / "DST/A.NC", false);
+    ASSERT_TRUE(result.error);
+    EXPECT_EQ(result.error->code, EEXIST);
+    EXPECT_EQ(contents(c / "DST/A.NC"), "meanwhile");
+    EXPECT_EQ(entries(c / "DST"), Names{"A.NC"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Temporaries, CopyFileToTest,
