@@ -24,12 +24,9 @@ QString Number(std::uint64_t value) {
 }
 
 QString Facts(const FileFacts& facts) {
-    const QString when = QDateTime::fromSecsSinceEpoch(facts.modified)
-                             .toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
-    QString line = QStringLiteral("%1 バイト、更新日時 %2").arg(Number(facts.size), when);
-    if (facts.readOnly)
-        line += QStringLiteral("（読み取り専用）");
-    return line;
+    const QString when =
+        QDateTime::fromSecsSinceEpoch(facts.modified).toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+    return QStringLiteral("%1 バイト、%2 更新").arg(Number(facts.size), when);
 }
 
 } // namespace
@@ -48,10 +45,13 @@ QString Count(std::size_t current, std::size_t total) {
 }
 
 QString ReplaceQuestion(const CopyJob& job, const FileFacts& existing, const FileFacts& incoming) {
+    const QString readOnly =
+        existing.readOnly ? QStringLiteral("既存のファイルは読み取り専用です。\n") : QString();
     return QStringLiteral("フォルダー%1には既にファイル%2があります。\n\n"
-                          "既存のファイル: %3\n新しいファイル: %4\n\n"
+                          "既存のファイル: %3\n新しいファイル: %4\n%5\n"
                           "既存のファイルを新しいファイルで置き換えますか？")
-        .arg(Quoted(job.targetFolder), Quoted(job.name), Facts(existing), Facts(incoming));
+        .arg(Quoted(job.targetFolder), Quoted(job.name), Facts(existing), Facts(incoming),
+             readOnly);
 }
 
 QString ErrorText(const CopyJob& job, const CopyError& error) {

@@ -70,6 +70,7 @@ TEST_F(ShellCopyTest, TheReplaceQuestionNamesTheFileAndTheFolder) {
     EXPECT_EQ(question.caption, u"ファイルの置き換えの確認"_qs);
     EXPECT_TRUE(question.text.contains(u"「A.NC」"_qs)) << question.text.toStdString();
     EXPECT_TRUE(question.text.contains(u"「C:\\DST」"_qs)) << question.text.toStdString();
+    EXPECT_FALSE(question.text.contains(u"読み取り専用"_qs)) << question.text.toStdString();
     EXPECT_EQ(question.buttons,
               (QStringList{u"はい(&Y)"_qs, u"すべてはい"_qs, u"いいえ(&N)"_qs, u"キャンセル"_qs}));
     EXPECT_FALSE(ownerEnabled);
@@ -99,13 +100,14 @@ TEST_F(ShellCopyTest, ReplacesAsAnswered) {
     }
 }
 
-TEST_F(ShellCopyTest, ASingleFileIsAskedAboutWithYesAndNoOnly) {
+TEST_F(ShellCopyTest, ASingleReadOnlyFileIsAskedAboutWithYesAndNoOnly) {
     c.file("SRC/A.NC", "new");
-    c.file("DST/A.NC", "old");
+    chmod(c.file("DST/A.NC", "old").c_str(), 0444);
     const auto seen =
         AnswerModals({u"いいえ(&N)"_qs}, [&] { EXPECT_TRUE(copy({"C:\\SRC\\A.NC"})); });
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].buttons, (QStringList{u"はい(&Y)"_qs, u"いいえ(&N)"_qs}));
+    EXPECT_TRUE(seen[0].text.contains(u"読み取り専用"_qs)) << seen[0].text.toStdString();
     EXPECT_EQ(contents(c / "DST/A.NC"), "old");
 }
 
