@@ -3,40 +3,17 @@
 #include "platform/posix/pattern.h"
 #include "text/cp932_codec.h"
 
-#include <algorithm>
-
 namespace platform {
 
 namespace {
 
 using posix::EntryKind;
 
-struct Candidate {
-    std::u16string key; // the name folded, for the search order
-    std::string host;   // the name on the host
-    std::string name;   // the name in CP932
-};
-
 std::optional<FoundEntry> EntryAt(const std::string& host, std::string name) {
     const EntryKind kind = posix::KindOf(host);
     if (kind == EntryKind::Missing)
         return std::nullopt;
     return FoundEntry{std::move(name), kind == EntryKind::Folder};
-}
-
-// The names that match `pattern`, in the search order.
-std::vector<Candidate> Matches(const std::vector<std::string>& names, std::u16string_view pattern) {
-    std::vector<Candidate> matches;
-    for (const std::string& host : names) {
-        std::string name = text::Utf8ToCp932(host);
-        std::u16string key = posix::FoldedName(name);
-        if (posix::MatchesPattern(pattern, key))
-            matches.push_back({std::move(key), host, std::move(name)});
-    }
-    std::sort(matches.begin(), matches.end(), [](const Candidate& a, const Candidate& b) {
-        return a.key != b.key ? a.key < b.key : a.host < b.host;
-    });
-    return matches;
 }
 
 std::optional<FoundEntry> Search(ProgramPath folder) {
@@ -52,7 +29,7 @@ std::optional<FoundEntry> Search(ProgramPath folder) {
                 return FoundEntry{dots, true};
         }
     }
-    for (Candidate& match : Matches(*names, pattern)) {
+    for (posix::NameMatch& match : posix::MatchingNames(*names, pattern)) {
         if (auto entry = EntryAt(posix::JoinHost(*host, match.host), std::move(match.name)))
             return entry;
     }

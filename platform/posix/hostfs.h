@@ -58,4 +58,8 @@ std::optional<ProgramPath> NormaliseHere(std::string_view programPath);
 // The host path of a normalised program path, as HostPath() finds it.
 std::optional<std::string> ResolveHost(const ProgramPath& path);
 
+// The host path of the entry `cp932Name` in the host folder `folder`, found as
+// ResolveHost() finds a final segment.
+std::optional<std::string> ResolveEntry(const std::string& folder, std::string_view cp932Name);
+
 } // namespace platform::posix

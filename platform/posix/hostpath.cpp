@@ -44,6 +44,13 @@ std::optional<std::string> MatchEntry(const std::string& folder, const std::stri
 
 } // namespace
 
+std::optional<std::string> ResolveEntry(const std::string& folder, std::string_view cp932Name) {
+    const std::string name = text::Cp932ToUtf8(cp932Name);
+    if (!IsHostName(name))
+        return std::nullopt;
+    return JoinHost(folder, MatchEntry(folder, name).value_or(name));
+}
+
 std::optional<ProgramPath> NormaliseHere(std::string_view programPath) {
     return NormalisePath(programPath, CurrentFolder());
 }

@@ -52,4 +52,27 @@ bool MatchesPattern(std::u16string_view pattern, std::u16string_view name) {
     return p == pattern.size();
 }
 
+std::vector<NameMatch> MatchingNames(const std::vector<std::string>& names,
+                                     std::u16string_view pattern) {
+    struct Candidate {
+        std::u16string key; // the name folded, for the search order
+        NameMatch match;
+    };
+    std::vector<Candidate> candidates;
+    for (const std::string& host : names) {
+        std::string name = text::Utf8ToCp932(host);
+        std::u16string key = FoldedName(name);
+        if (MatchesPattern(pattern, key))
+            candidates.push_back({std::move(key), {host, std::move(name)}});
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return a.key != b.key ? a.key < b.key : a.match.host < b.match.host;
+    });
+    std::vector<NameMatch> matches;
+    matches.reserve(candidates.size());
+    for (Candidate& candidate : candidates)
+        matches.push_back(std::move(candidate.match));
+    return matches;
+}
+
 } // namespace platform::posix

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform::posix {
 
@@ -22,5 +23,15 @@ std::u16string FoldedPattern(std::string_view cp932);
 
 // True when the whole of `name` matches `pattern`, both folded.
 bool MatchesPattern(std::u16string_view pattern, std::u16string_view name);
+
+struct NameMatch {
+    std::string host; // the name on the host (UTF-8)
+    std::string name; // the name in CP932
+};
+
+// The host names that match `pattern` (folded), in the file search's order:
+// case-insensitive name order, exact host names breaking ties.
+std::vector<NameMatch> MatchingNames(const std::vector<std::string>& names,
+                                     std::u16string_view pattern);
 
 } // namespace platform::posix
