@@ -96,12 +96,17 @@ public:
     void LoadLinkFile(const std::string& path);
     void UpdateRecentFiles(const std::string& path);
     void BuildLinkFilter();
+    // Records the main window's screen position for the search window, when
+    // the main window is the active one.
+    void SetSearchPosition();
     // Opens the file at `path` in the application that its type belongs to.
     void LaunchFile(const std::string& path);
 
 public slots:
     void BitBtn1Click();
+    void BitBtn2Click();
     void BitBtn3Click();
+    void BitBtn4Click();
     void BitBtn5Click();
     void BitBtn7Click();
     void FileExit1Click();

@@ -26,15 +26,6 @@ constexpr int kCheckBoxWidth = 200;
 constexpr int kCheckBoxHeight = 25;
 constexpr int kMemoHeight = 100;
 
-// Host paths are file-system names, not CP932 text.
-QString HostQString(const std::string& hostPath) {
-    return QFile::decodeName(QByteArray::fromStdString(hostPath));
-}
-
-std::string HostString(const QString& hostPath) {
-    return QFile::encodeName(hostPath).toStdString();
-}
-
 // One pattern as Qt's file model matches it the way the target file systems
 // do: letters in either case, "*.*" every name. Characters that Qt's filter
 // syntax cannot carry (a space separates patterns there) match any character.
@@ -109,8 +100,8 @@ int COpenTextDialog::filterIndex() const {
 
 void COpenTextDialog::setInitialDir(const std::string& programPath) {
     const std::optional<std::string> host = platform::HostPath(programPath);
-    if (host && QFileInfo(HostQString(*host)).isDir())
-        setDirectory(HostQString(*host));
+    if (host && QFileInfo(text::HostQString(*host)).isDir())
+        setDirectory(text::HostQString(*host));
 }
 
 void COpenTextDialog::setFileName(const std::string& name) {
@@ -127,11 +118,11 @@ bool COpenTextDialog::Execute() {
 
 std::string COpenTextDialog::FileName() const {
     const QStringList files = selectedFiles();
-    return files.isEmpty() ? std::string() : platform::ProgramPathOf(HostString(files.front()));
+    return files.isEmpty() ? std::string() : platform::ProgramPathOf(text::HostString(files.front()));
 }
 
 std::string COpenTextDialog::CurrentSelection() const {
-    return m_current.isEmpty() ? std::string() : platform::ProgramPathOf(HostString(m_current));
+    return m_current.isEmpty() ? std::string() : platform::ProgramPathOf(text::HostString(m_current));
 }
 
 void COpenTextDialog::showEvent(QShowEvent* event) {

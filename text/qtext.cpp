@@ -2,6 +2,9 @@
 
 #include "text/cp932_codec.h"
 
+#include <QByteArray>
+#include <QFile>
+
 namespace text {
 
 QString ToQString(std::string_view cp932) {
@@ -13,6 +16,14 @@ QString ToQString(std::string_view cp932) {
 std::string FromQString(const QString& string) {
     return EncodeCp932(std::u16string_view(reinterpret_cast<const char16_t*>(string.utf16()),
                                            static_cast<std::size_t>(string.size())));
+}
+
+QString HostQString(const std::string& hostPath) {
+    return QFile::decodeName(QByteArray::fromStdString(hostPath));
+}
+
+std::string HostString(const QString& hostPath) {
+    return QFile::encodeName(hostPath).toStdString();
 }
 
 } // namespace text

@@ -1,10 +1,9 @@
 #include "platform/launcher.h"
+#include "text/qtext.h"
 
 #include "platform/filesystem.h"
 
-#include <QByteArray>
 #include <QDesktopServices>
-#include <QFile>
 #include <QUrl>
 
 namespace platform {
@@ -16,8 +15,7 @@ public:
     void openFile(const std::string& programPath) override {
         const std::optional<std::string> host = HostPath(programPath);
         if (host)
-            QDesktopServices::openUrl(
-                QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(*host))));
+            QDesktopServices::openUrl(QUrl::fromLocalFile(text::HostQString(*host)));
     }
 };
 
