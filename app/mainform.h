@@ -100,12 +100,17 @@ public:
     // Files dropped on the window (program form): one is read into the list,
     // several are refused.
     void WMDropFiles(const std::vector<std::string>& paths);
+    // Records the main window's screen position for the search window, when
+    // the main window is the active one.
+    void SetSearchPosition();
     // Opens the file at `path` in the application that its type belongs to.
     void LaunchFile(const std::string& path);
 
 public slots:
     void BitBtn1Click();
+    void BitBtn2Click();
     void BitBtn3Click();
+    void BitBtn4Click();
     void BitBtn5Click();
     void BitBtn6Click();
     void BitBtn7Click();
