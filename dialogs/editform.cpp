@@ -7,6 +7,7 @@
 #include "app/messagebox.h"
 #include "dialogs/copentextdialog.h"
 #include "dialogs/editortext.h"
+#include "dialogs/textpreview.h"
 #include "platform/atomicfile.h"
 #include "platform/fileread.h"
 #include "platform/filesystem.h"
@@ -72,7 +73,7 @@ void TForm3::prepare(const std::string& path) {
     const std::optional<std::string> bytes = platform::ReadFileStart(path);
     if (!bytes)
         throw CannotOpenError(path);
-    RichEdit1->setPlainText(text::ToQString(EditorTextOf(*bytes)));
+    RichEdit1->setPlainText(text::ToQString(PreviewText(*bytes)));
     BitBtn3->setText(QStringLiteral("更新"));
 }
 

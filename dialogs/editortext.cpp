@@ -2,22 +2,6 @@
 
 #include "text/cp932.h"
 
-std::string EditorTextOf(std::string_view bytes) {
-    bytes = bytes.substr(0, bytes.find('\0'));
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r') {
-            text += bytes[i];
-            continue;
-        }
-        text += '\n';
-        if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-    }
-    return text;
-}
-
 std::string FileBytesOf(std::string_view editorText) {
     std::string bytes;
     bytes.reserve(editorText.size() + editorText.size() / 16);

@@ -1,14 +1,11 @@
 #pragma once
-// The list editor's text and the bytes of the file it loads and writes: CP932
-// both, line breaks "\n" in the editor and CR LF in the file.
+// The list editor's text and the bytes of the file it writes: CP932 both,
+// line breaks "\n" in the editor and CR LF in the file. A loaded file is
+// shown as the preview shows it (PreviewText).
 
 #include <optional>
 #include <string>
 #include <string_view>
-
-// A file's bytes as the editor shows them: the text ends at the first NUL,
-// and CR LF, CR and LF all become "\n".
-std::string EditorTextOf(std::string_view bytes);
 
 // The editor's text as the file holds it: every "\n" written as CR LF,
 // nothing else changed.

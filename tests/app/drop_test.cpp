@@ -3,6 +3,7 @@
 #include "app/listbox.h"
 #include "app/mainform.h"
 #include "tests/support/modalwatcher.h"
+#include "tests/support/shownlines.h"
 #include "tests/support/tempfolder.h"
 #include "text/qtext.h"
 
@@ -53,13 +54,7 @@ protected:
         data.setText(QUrl::toStringList(urls).join(u'\n'));
         return drop(data, point);
     }
-    static QStringList shown() {
-        QStringList lines;
-        const QAbstractItemModel* model = Form1->ListBox1->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            lines << model->data(model->index(row, 0)).toString();
-        return lines;
-    }
+    static QStringList shown() { return ShownLines(Form1->ListBox1); }
     // A loaded list with a selected entry, to see what a drop changes.
     void loadOld() {
         c.file("OLD.LST", "FILE=C:\\OLD.NC ;" + std::string(120, 'w') + "\r\n");

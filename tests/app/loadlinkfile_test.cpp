@@ -4,6 +4,7 @@
 #include "app/listbox.h"
 #include "app/mainform.h"
 #include "tests/support/modalwatcher.h"
+#include "tests/support/shownlines.h"
 #include "tests/support/tempfolder.h"
 #include "text/cp932_codec.h"
 #include "text/qtext.h"
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -28,13 +28,7 @@ protected:
     MainWindowLoad() { CreateApplicationWindows(); }
     ~MainWindowLoad() override { DestroyApplicationWindows(); }
 
-    static QStringList shown() {
-        QStringList lines;
-        const QAbstractItemModel* model = Form1->ListBox1->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            lines << model->data(model->index(row, 0)).toString();
-        return lines;
-    }
+    static QStringList shown() { return ShownLines(Form1->ListBox1); }
     static QString label() { return Form1->Label1->text(); }
     static QString linkBox() { return Form1->LabeledEdit1->text(); }
 };
@@ -287,7 +281,8 @@ TEST_F(LinkFileDialog, CancelLoadsNothingAndForgetsTheCurrentName) {
     Form1->LinkFileName = "C:\\OLD.LST";
     Form1->MaskNo = 2;
     Form1->show();
-    const ModalAnswerer answerer({[](QWidget* window) { static_cast<QDialog*>(window)->reject(); }});
+    const ModalAnswerer answerer(
+        {[](QWidget* window) { static_cast<QDialog*>(window)->reject(); }});
     QTest::mouseClick(Form1->BitBtn1, Qt::LeftButton);
     EXPECT_EQ(answerer.seen().size(), 1u);
     EXPECT_TRUE(Form1->LinkFileName.empty());

@@ -1,5 +1,6 @@
 #include "dialogs/editortext.h"
 #include "dialogs/filters.h"
+#include "dialogs/textpreview.h"
 #include "dialogs/userdefinitions.h"
 #include "text/cp932_codec.h"
 
@@ -83,11 +84,11 @@ TEST(UserDefinitionsAccept, FillsEmptyBoxesAndNormalisesMasks) {
 }
 
 TEST(ListEditorText, LineBreaksBecomeCrLfAndNothingElseChanges) {
-    EXPECT_EQ(EditorTextOf("a\r\nb\rc\nd\r\n"), "a\nb\nc\nd\n");
-    EXPECT_EQ(EditorTextOf(std::string("a\r\nb\0c", 6)), "a\nb");
+    EXPECT_EQ(PreviewText("a\r\nb\rc\nd\r\n"), "a\nb\nc\nd\n");
+    EXPECT_EQ(PreviewText(std::string("a\r\nb\0c", 6)), "a\nb");
     EXPECT_EQ(FileBytesOf("a\nb\n\n"), "a\r\nb\r\n\r\n");
     const std::string so = "\x83\x5C\n\x95\x5C"; // trail bytes 0x5C stay
-    EXPECT_EQ(EditorTextOf(FileBytesOf(so)), so);
+    EXPECT_EQ(PreviewText(FileBytesOf(so)), so);
 }
 
 TEST(ListEditorText, TheSaveExtensionFollowsTheFilterIndex) {
