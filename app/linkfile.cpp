@@ -38,9 +38,15 @@ std::string ExpandTabs(const std::string& line, int width) {
             continue;
         }
         const std::size_t column = expanded.size(); // zero-based column of the tab
-        expanded.append(static_cast<std::size_t>(width) - column % static_cast<std::size_t>(width), ' ');
+        expanded.append(static_cast<std::size_t>(width) - column % static_cast<std::size_t>(width),
+                        ' ');
     }
     return expanded;
+}
+
+std::string DisplayLine(const std::string& line) {
+    constexpr int kTabStops = 8;
+    return text::Contains(line, "\t") ? ExpandTabs(line, kTabStops) : line;
 }
 
 std::string EntryLabel(const std::string& line) {

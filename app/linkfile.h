@@ -19,6 +19,10 @@ std::string FolderOf(const std::string& path);
 // count bytes, so a double-byte character takes two.
 std::string ExpandTabs(const std::string& line, int width);
 
+// A line as the main list holds it, and so as the search before a copy reads
+// it: tabs expanded to stops of 8 columns.
+std::string DisplayLine(const std::string& line);
+
 // What the label shows for a selected line: the entry part for a line with
 // "FILE=" (upper case only), else nothing.
 std::string EntryLabel(const std::string& line);

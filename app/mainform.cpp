@@ -5,6 +5,7 @@
 #include "app/linkfile.h"
 #include "app/linkfilereader.h"
 #include "app/listbox.h"
+#include "app/version.h"
 #include "dialogs/copentextdialog.h"
 #include "dialogs/editform.h"
 #include "dialogs/filters.h"
@@ -132,7 +133,7 @@ void TForm1::FormCreate() {
     readSettings();
     BuildLinkFilter();
     setLabel1({});
-    VersionText = "1.08";
+    VersionText = kVersionText;
     setWindowTitle(QStringLiteral("Tessivar Ver") + text::ToQString(VersionText));
     loadCommandLineFile();
 }
@@ -177,7 +178,7 @@ void TForm1::showLines(const std::vector<std::string>& lines) {
     display.reserve(lines.size());
     int widest = 0;
     for (const std::string& line : lines) {
-        display.push_back(text::Contains(line, "\t") ? ExpandTabs(line, 8) : line);
+        display.push_back(DisplayLine(line));
         widest = std::max(widest, m_advances->width(display.back()));
     }
     ListBox1->setLines(std::move(display));

@@ -77,7 +77,7 @@ void TForm2::Timer1Timer() {
 }
 
 void TForm2::testLine(int index) {
-    const std::string path = SearchPathOf(Form1->ListBox1->line(index));
+    const std::string path = SearchTargetOf(Form1->ListBox1->line(index)).path;
     QCoreApplication::processEvents();
     showPath(path);
     if (path.empty())

@@ -54,6 +54,8 @@ public:
     virtual void starting(std::size_t /*job*/) {}
     // Bytes of the current file copied so far.
     virtual void copied(std::uint64_t /*bytes*/) {}
+    // The job's file or folder is in place under its target name.
+    virtual void finished(const CopyJob& /*job*/) {}
     // Checked before each job and between chunks of a file.
     virtual bool cancelled() { return false; }
     // The target of a file exists. `onlyFile` when the copy has this one file.

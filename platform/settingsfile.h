@@ -38,6 +38,9 @@ std::string SettingsFilePathFor(const std::string& executableHostPath);
 
 // The running program's own settings file.
 SettingsFile& ProgramSettingsFile();
+// The settings file of the program `executableName` that lies beside the
+// running one, as a companion tool shares the windowed program's settings.
+SettingsFile CompanionSettingsFile(const std::string& executableName);
 // The settings file in use: the program's, unless an Override<SettingsFile> lives.
 inline SettingsFile& CurrentSettingsFile() {
     return Override<SettingsFile>::current(ProgramSettingsFile());

@@ -29,10 +29,13 @@ std::optional<std::string> EditPathOf(const std::string& line) {
     return ReplaceAll(ReplaceAll(path, "\t", ""), " ", "");
 }
 
-std::string SearchPathOf(const std::string& line) {
+SearchTarget SearchTargetOf(const std::string& line) {
     const std::string entry = CutComment(line);
-    if (IsLibraryEntry(entry))
-        return ResolveEntryPath(text::AnsiUpper(entry));
+    if (IsLibraryEntry(entry)) {
+        std::string path = ResolveEntryPath(text::AnsiUpper(entry));
+        const bool unresolved = path.empty();
+        return {std::move(path), unresolved};
+    }
     const std::string upper = text::AnsiUpper(entry);
-    return text::Contains(upper, "FILE=") ? ReplaceAll(upper, "FILE=", "") : std::string();
+    return {text::Contains(upper, "FILE=") ? ReplaceAll(upper, "FILE=", "") : std::string()};
 }

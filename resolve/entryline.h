@@ -15,8 +15,13 @@ std::string CutComment(const std::string& line);
 // tabs and spaces, empty when the entry names no file.
 std::optional<std::string> EditPathOf(const std::string& line);
 
-// The file that the search before a copy tests for `line`, empty for a line
-// that names none. Unlike the edit path, the library test looks at the line
-// as written (capital "\REL\" and "\NEC_PC\" only), such a line needs no
-// "FILE=", and the path keeps its blanks.
-std::string SearchPathOf(const std::string& line);
+// The file that the search before a copy tests for a line of the main list.
+struct SearchTarget {
+    std::string path;        // empty when the line names no file
+    bool unresolved = false; // a library entry whose program is in no row
+};
+
+// Unlike the edit path, the library test looks at the line as written
+// (capital "\REL\" and "\NEC_PC\" only), such a line needs no "FILE=", and
+// the path keeps its blanks.
+SearchTarget SearchTargetOf(const std::string& line);

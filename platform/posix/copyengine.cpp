@@ -68,7 +68,7 @@ private:
     Step makeFolder(const CopyJob& job) {
         if (mkdir(job.target.c_str(), 0777) == 0 ||
             (errno == EEXIST && posix::KindOf(job.target) == posix::EntryKind::Folder))
-            return Step::Next;
+            return done(job);
         m_skippedFolders.push_back(job.target + '/');
         return fail(job, {CopyError::Kind::Write, errno});
     }
@@ -94,7 +94,12 @@ private:
             posix::CopyFileTo(in.get(), source, job.target, replacing, m_client);
         if (result.cancelled)
             return stop();
-        return result.error ? fail(job, *result.error) : Step::Next;
+        return result.error ? fail(job, *result.error) : done(job);
+    }
+
+    Step done(const CopyJob& job) {
+        m_client.finished(job);
+        return Step::Next;
     }
 
     // nullopt when the file is to be replaced.

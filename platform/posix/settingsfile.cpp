@@ -57,6 +57,12 @@ std::string SettingsFilePathFor(const std::string& executableHostPath) {
     return posix::JoinHost(ConfigHome() + "/tessivar", beside.filename().string());
 }
 
+SettingsFile CompanionSettingsFile(const std::string& executableName) {
+    const std::string running = posix::ExecutableHostPath().value_or(executableName);
+    const std::filesystem::path folder = std::filesystem::path(running).parent_path();
+    return SettingsFile(SettingsFilePathFor((folder / executableName).string()));
+}
+
 SettingsFile& ProgramSettingsFile() {
     static SettingsFile file(SettingsFilePathFor(posix::ExecutableHostPath().value_or("tessivar")));
     return file;

@@ -58,15 +58,16 @@ struct ReplaceCase {
     std::size_t questions;
     std::string first, second; // DST/A.NC and DST/B.NC afterwards
     bool aborted;
+    Names placed;
 };
 
 TEST_F(CopyEngineTest, ReplacesAnExistingFileOnlyAsAnswered) {
     const ReplaceCase cases[] = {
-        {"yes, no", {Replace::Yes, Replace::No}, 2, "new A", "old B", true},
-        {"no, yes", {Replace::No, Replace::Yes}, 2, "old A", "new B", true},
-        {"yes, yes", {Replace::Yes, Replace::Yes}, 2, "new A", "new B", false},
-        {"yes to all", {Replace::YesToAll}, 1, "new A", "new B", false},
-        {"cancel", {Replace::Cancel}, 1, "old A", "old B", true},
+        {"yes, no", {Replace::Yes, Replace::No}, 2, "new A", "old B", true, {"A.NC"}},
+        {"no, yes", {Replace::No, Replace::Yes}, 2, "old A", "new B", true, {"B.NC"}},
+        {"yes, yes", {Replace::Yes, Replace::Yes}, 2, "new A", "new B", false, {"A.NC", "B.NC"}},
+        {"yes to all", {Replace::YesToAll}, 1, "new A", "new B", false, {"A.NC", "B.NC"}},
+        {"cancel", {Replace::Cancel}, 1, "old A", "old B", true, {}},
     };
     for (const ReplaceCase& c_ : cases) {
         c.file("SRC/A.NC", "new A");
@@ -80,6 +81,7 @@ TEST_F(CopyEngineTest, ReplacesAnExistingFileOnlyAsAnswered) {
         EXPECT_EQ(contents(c / "DST/A.NC"), c_.first) << c_.name;
         EXPECT_EQ(contents(c / "DST/B.NC"), c_.second) << c_.name;
         EXPECT_EQ(entries(c / "DST"), (Names{"A.NC", "B.NC"})) << c_.name;
+        EXPECT_EQ(client.placed, c_.placed) << c_.name;
     }
 }
 
@@ -147,6 +149,7 @@ TEST_F(CopyEngineTest, AMissingOrUnreadableSourceIsAnErrorOfThatFileOnly) {
     EXPECT_TRUE(copy(
         {"C:\\SRC\\A.NC", "C:\\SRC\\GONE.NC", "C:\\SRC\\LOCKED.NC", "Q:\\X.NC", "C:\\SRC\\C.NC"}));
     EXPECT_EQ(entries(c / "DST"), (Names{"A.NC", "C.NC"}));
+    EXPECT_EQ(client.placed, (Names{"A.NC", "C.NC"}));
     ASSERT_EQ(client.failures.size(), 3u);
     const struct {
         std::string name;

@@ -30,6 +30,7 @@ public:
 
     std::vector<Asked> asked;
     std::vector<Failed> failures;
+    std::vector<std::string> placed; // names of the jobs put in place
 
     Replace replace(const CopyJob& job, const FileFacts& existing, const FileFacts&,
                     bool onlyFile) override {
@@ -44,6 +45,7 @@ public:
         m_cancelled = m_cancelled || (cancelAfter && bytes >= *cancelAfter);
     }
     bool cancelled() override { return m_cancelled; }
+    void finished(const CopyJob& job) override { placed.push_back(job.name); }
 
 private:
     template <typename Answer> static Answer next(std::deque<Answer>& script, Answer otherwise) {

@@ -51,7 +51,21 @@ TEST(SearchPath, FormsThePathAsWritten) {
         {"", ""},
     };
     for (const auto& [line, path] : cases)
-        EXPECT_EQ(SearchPathOf(line), path) << line;
+        EXPECT_EQ(SearchTargetOf(line).path, path) << line;
+}
+
+TEST(SearchPath, MarksOnlyLibraryEntriesInNoRowAsUnresolved) {
+    const std::pair<std::string, bool> cases[] = {
+        {"FILE=C:\\NC\\REL\\O1234.NC", true},
+        {"D:\\NEC_PC\\XYZ ; no FILE= needed", true},
+        {"FILE=C:\\NC\\REL\\O9500", false},
+        {"file=c:\\nc\\rel\\o1234", false}, // no library test in lower case
+        {"FILE=C:\\NC\\O1234.NC", false},
+        {"; C:\\NC\\REL\\O1234", false}, // the comment holds the library path
+        {"", false},
+    };
+    for (const auto& [line, unresolved] : cases)
+        EXPECT_EQ(SearchTargetOf(line).unresolved, unresolved) << line;
 }
 
 } // namespace
