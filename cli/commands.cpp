@@ -83,12 +83,10 @@ int Copy(const Arguments& args, Console& console) {
         console.err << "tessivar-cli: cannot create the folder " << Printable(destination) << '\n';
         return kProblems;
     }
-    bool aborted = false;
-    if (!collection.found.empty()) {
-        CopyReport report(console.out, console.progress ? &console.err : nullptr, args.overwrite);
-        aborted = platform::RunCopy(collection.found, destination + "\\", report);
-    }
-    return collection.complete && !aborted ? kAllWell : kProblems;
+    CopyReport report(console.out, console.progress ? &console.err : nullptr, args.overwrite);
+    if (!collection.found.empty())
+        platform::RunCopy(collection.found, destination + "\\", report);
+    return collection.complete && report.allPlaced() ? kAllWell : kProblems;
 }
 
 // Every line of standard input, read as a link file's lines.

@@ -56,19 +56,25 @@ void CopyReport::copied(std::uint64_t bytes) {
 }
 
 void CopyReport::finished(const platform::CopyJob& job) {
+    m_placedFrom[job.target] = job.source;
     report("copied", TargetOf(job));
 }
 
 CopyReport::Replace CopyReport::replace(const platform::CopyJob& job, const platform::FileFacts&,
                                         const platform::FileFacts&, bool) {
+    const auto placed = m_placedFrom.find(job.target);
+    if (placed != m_placedFrom.end() && placed->second == job.source)
+        return Replace::No; // this very file was copied there a moment ago
     if (m_overwrite)
         return Replace::Yes;
+    ++m_problems;
     report("kept", TargetOf(job));
     return Replace::No;
 }
 
 CopyReport::OnError CopyReport::failed(const platform::CopyJob& job,
                                        const platform::CopyError& error) {
+    ++m_problems;
     report("failed", SourceOf(job), ReasonOf(error));
     return OnError::Skip;
 }

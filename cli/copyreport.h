@@ -1,10 +1,12 @@
 #pragma once
 // The copy client of tessivar-cli: no questions asked. Each file put in place,
-// kept or failed is reported as a line; progress goes to a terminal.
+// kept or failed is reported as a line; progress goes to a terminal. A file
+// listed twice is copied once, and its second listing is no conflict.
 
 #include "platform/copyengine.h"
 
 #include <chrono>
+#include <map>
 #include <ostream>
 
 namespace cli {
@@ -23,6 +25,9 @@ public:
                     const platform::FileFacts& incoming, bool onlyFile) override;
     OnError failed(const platform::CopyJob& job, const platform::CopyError& error) override;
 
+    // Every file was put in place: none kept, none failed.
+    bool allPlaced() const { return m_problems == 0; }
+
 private:
     void report(const char* outcome, const std::string& programPath,
                 const std::string& reason = {});
@@ -34,6 +39,8 @@ private:
     bool m_overwrite;
     const std::vector<platform::CopyJob>* m_jobs = nullptr;
     std::size_t m_current = 0;
+    std::size_t m_problems = 0;
+    std::map<std::string, std::string> m_placedFrom; // host target -> host source
     std::chrono::steady_clock::time_point m_lastDrawn;
 };
 

@@ -19,10 +19,11 @@ struct Outcome {
 
 class CliTest : public platform::test::DriveCTest {
 protected:
-    Outcome run(const std::vector<std::string>& args, const std::string& input = {}) {
+    Outcome run(const std::vector<std::string>& args, const std::string& input = {},
+                bool progress = false) {
         std::istringstream in(input);
         std::ostringstream out, err;
-        Console console{in, out, err};
+        Console console{in, out, err, progress};
         const int status = cli::Run(args, console);
         return {status, out.str(), err.str()};
     }

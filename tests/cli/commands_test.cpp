@@ -139,6 +139,31 @@ TEST_F(LibraryTest, CopyKeepsExistingFilesUnlessOverwrite) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(c / "OUT"), {}), 2);
 }
 
+TEST_F(LibraryTest, AFileListedTwiceIsCopiedOnceButTwoFilesOfOneNameConflict) {
+    c.file("NC/OTHER/A.NC", "other A");
+    const std::string twice = linkFile({"FILE=C:\\NC\\PARTS\\A.NC", "file=c:\\nc\\parts\\a.nc  "});
+    const Outcome once = run({"copy", twice, "C:\\OUT"});
+    EXPECT_EQ(once.out, "copied\tC:\\OUT\\A.NC\n");
+    EXPECT_EQ(once.status, kAllWell);
+
+    const std::string clash = linkFile({"FILE=C:\\NC\\PARTS\\A.NC", "FILE=C:\\NC\\OTHER\\A.NC"});
+    const Outcome kept = run({"copy", clash, "C:\\NEW"});
+    EXPECT_EQ(kept.out, "copied\tC:\\NEW\\A.NC\nkept\tC:\\NEW\\A.NC\n");
+    EXPECT_EQ(kept.status, kProblems);
+    EXPECT_EQ(contents("NEW/A.NC"), "A");
+}
+
+TEST_F(LibraryTest, CopyDrawsProgressOnlyWhereAsked) {
+    const std::string list = linkFile({"FILE=C:\\NC\\PARTS\\A.NC", "FILE=C:\\NC\\PARTS\\B.NC"});
+    const Outcome quiet = run({"copy", list, "C:\\OUT"});
+    EXPECT_EQ(quiet.err, "");
+    const Outcome drawn = run({"copy", "--overwrite", list, "C:\\OUT"}, {}, true);
+    EXPECT_NE(drawn.err.find("[1/2] A.NC 0%"), std::string::npos) << drawn.err;
+    EXPECT_NE(drawn.err.find("[2/2] B.NC 0%"), std::string::npos) << drawn.err;
+    EXPECT_TRUE(drawn.err.ends_with("\r\033[K")) << drawn.err;
+    EXPECT_EQ(drawn.out, quiet.out);
+}
+
 TEST_F(LibraryTest, CopyReportsEachFileThatFails) {
     const std::string list = linkFile({"FILE=C:\\NC\\PARTS\\A.NC", "FILE=C:\\OUT\\SELF.NC"});
     c.file("OUT/SELF.NC", "self");
